@@ -1,0 +1,41 @@
+// kvarnel [COURSE_DIR] [--screenshot FILE]: the course player.
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "MessageDisplay.h"
+#include "StartOptions.h"
+#include "uMain.h"
+#include "util/uUtils.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("kvarnel");
+  QApplication::setApplicationDisplayName(QString::fromUtf8("Кварнель"));
+
+  QString error;
+  const auto options = kv::ParseStartOptions(QApplication::arguments(), error);
+  if (!options) {
+    std::fprintf(stderr, "kvarnel: %s\n%s\n", qPrintable(error), qPrintable(kv::UsageText()));
+    return 2;
+  }
+  const QString course = options->CourseFolder.isEmpty() ? QString(KV_DEMO_COURSE) : options->CourseFolder;
+  if (!QDir(course).exists()) {
+    std::fprintf(stderr, "kvarnel: no course folder %s\n", qPrintable(course));
+    return 2;
+  }
+  kv::SetProgramFolder(QDir(course).absolutePath().toStdString());
+  kv::InstallMessageDisplay(!options->ScreenshotFile.isEmpty());
+
+  kv::TfrmMain mainWindow;
+  mainWindow.show();
+  if (!options->ScreenshotFile.isEmpty()) {
+    QTimer::singleShot(300, [&] {
+      const bool saved = mainWindow.grab().save(options->ScreenshotFile, "PNG");
+      if (!saved) std::fprintf(stderr, "kvarnel: cannot write %s\n", qPrintable(options->ScreenshotFile));
+      QApplication::exit(saved ? 0 : 1);
+    });
+  }
+  return QApplication::exec();
+}
