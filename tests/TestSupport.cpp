@@ -5,6 +5,7 @@
 #include <sstream>
 #include <stdlib.h>
 
+#include "pack/gPack.h"
 #include "util/Cp1251.h"
 #include "util/uUtils.h"
 
@@ -16,6 +17,9 @@ TTempCourse::TTempCourse() {
   std::string pattern = (fs::temp_directory_path() / "kvtest.XXXXXX").string();
   FNative = std::string(mkdtemp(pattern.data())) + "/";
   SetProgramFolder(FNative);
+  // As at start-up: no pack open, names taken against the new folder.
+  ClosePack();
+  OpenPack(ProgramFolder() + "interface.dat");
 }
 
 TTempCourse::~TTempCourse() {

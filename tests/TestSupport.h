@@ -9,7 +9,8 @@
 
 namespace kv::test {
 
-// A fresh folder that is removed again; it is the program's folder while it lives.
+// A fresh folder that is removed again. It becomes the program's folder and
+// the pack's folder, with no pack open, as when the player starts on it.
 class TTempCourse {
  public:
   TTempCourse();
