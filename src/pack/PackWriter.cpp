@@ -6,12 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "gPack.h"
 #include "util/Errors.h"
 
 namespace kv {
 namespace {
 
-constexpr unsigned char kScrambleKey = 0x5E;
 constexpr std::uint64_t kMaxOffset = 0x7FFFFFFF;  // offsets and sizes are signed 32-bit
 
 void PutLe(std::string& out, std::uint64_t value, int bytes) {

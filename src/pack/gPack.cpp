@@ -13,12 +13,10 @@ namespace kv {
 namespace {
 
 constexpr std::size_t kHeaderSize = 15;
-constexpr unsigned char kScrambleKey = 0x5E;
 
 // The one open pack.
 struct TDatPack {
   std::uint64_t DirOffset = 0;
-  int Count = 0;
   std::FILE* FileStream = nullptr;
   std::uint64_t FileSize = 0;
   std::vector<TData> Directory;
@@ -166,7 +164,6 @@ bool OpenPack(const std::string& path) {
   pack.FileSize = directory.FileSize;
   pack.DirOffset = directory.DirOffset;
   pack.Directory = std::move(directory.Entries);
-  pack.Count = static_cast<int>(pack.Directory.size());
   return true;
 }
 
@@ -178,7 +175,6 @@ void ClosePack() {
   pack.DirOffset = 0;
   pack.Directory.clear();
   pack.Directory.shrink_to_fit();
-  pack.Count = 0;
   pack.PackPath.clear();
 }
 

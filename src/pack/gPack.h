@@ -11,6 +11,9 @@
 
 namespace kv {
 
+// Every byte of a scrambled member is stored XOR this key.
+constexpr unsigned char kScrambleKey = 0x5E;
+
 // A directory entry as stored.
 struct TData {
   std::uint8_t NameLength = 0;
