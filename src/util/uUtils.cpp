@@ -226,9 +226,9 @@ std::string SwapRgb(const std::string& text) {
 }
 
 TColor ParseColor(const std::string& text) {
-  std::string value = text;
-  if (!value.empty() && value[0] == '#') value = "$" + SwapRgb(value.substr(1));
-  if (value.empty() || value[0] != '$') value = "$" + value;
+  // "#RRGGBB" is HTML order; everything else is hexadecimal in blue-green-red order.
+  std::string value = !text.empty() && text[0] == '#' ? SwapRgb(text.substr(1)) : text;
+  if (value.empty() || value[0] != '$' || text[0] == '#') value.insert(0, 1, '$');
   return static_cast<TColor>(StrToInt(value));
 }
 
