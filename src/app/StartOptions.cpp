@@ -6,12 +6,22 @@ std::optional<TStartOptions> ParseStartOptions(const QStringList& arguments, QSt
   TStartOptions options;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
-    if (argument == "--screenshot") {
+    if (argument == "--screenshot" || argument == "--script" || argument == "--seed") {
       if (i + 1 >= arguments.size()) {
-        error = "--screenshot needs a file name";
+        error = argument + " needs a value";
         return std::nullopt;
       }
-      options.ScreenshotFile = arguments[++i];
+      const QString value = arguments[++i];
+      if (argument == "--screenshot") options.ScreenshotFile = value;
+      if (argument == "--script") options.ScriptFile = value;
+      if (argument == "--seed") {
+        bool ok = false;
+        options.Seed = value.toUInt(&ok);
+        if (!ok) {
+          error = "--seed needs a whole number, not " + value;
+          return std::nullopt;
+        }
+      }
     } else if (argument.startsWith("--")) {
       error = "unknown option " + argument;
       return std::nullopt;
@@ -25,6 +35,6 @@ std::optional<TStartOptions> ParseStartOptions(const QStringList& arguments, QSt
   return options;
 }
 
-QString UsageText() { return "usage: kvarnel [COURSE_DIR] [--screenshot FILE]"; }
+QString UsageText() { return "usage: kvarnel [COURSE_DIR] [--screenshot FILE] [--script FILE [--seed N]]"; }
 
 }  // namespace kv

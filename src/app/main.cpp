@@ -1,12 +1,14 @@
-// kvarnel [COURSE_DIR] [--screenshot FILE]: the course player.
+// kvarnel [COURSE_DIR] [--screenshot FILE] [--script FILE [--seed N]]: the course player.
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "MessageDisplay.h"
+#include "ScriptRunner.h"
 #include "StartOptions.h"
 #include "uMain.h"
+#include "util/Random.h"
 #include "util/uUtils.h"
 
 int main(int argc, char** argv) {
@@ -25,11 +27,19 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kvarnel: no course folder %s\n", qPrintable(course));
     return 2;
   }
+  QStringList script;
+  if (!options->ScriptFile.isEmpty() && !kv::TScriptRunner::ReadScript(options->ScriptFile, script)) {
+    std::fprintf(stderr, "kvarnel: cannot read the script %s\n", qPrintable(options->ScriptFile));
+    return 2;
+  }
+  if (options->Seed) kv::SeedRandom(*options->Seed);
   kv::SetProgramFolder(QDir(course).absolutePath().toStdString());
-  kv::InstallMessageDisplay(!options->ScreenshotFile.isEmpty());
+  kv::InstallMessageDisplay(options->Unattended());
 
   kv::TfrmMain mainWindow;
   mainWindow.show();
+  kv::TScriptRunner runner(script);
+  if (!options->ScriptFile.isEmpty()) runner.Start();
   if (!options->ScreenshotFile.isEmpty()) {
     QTimer::singleShot(300, [&] {
       const bool saved = mainWindow.grab().save(options->ScreenshotFile, "PNG");

@@ -1,11 +1,9 @@
 #include "uMain.h"
 
 #include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QStackedWidget>
-#include <QVBoxLayout>
+#include <QLineEdit>
 
+#include "interpreter/skUseStract.h"
 #include "pack/gPack.h"
 #include "platform/TextCodec.h"
 #include "util/Cp1251.h"
@@ -15,28 +13,43 @@
 
 namespace kv {
 
-TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(ToQString(Utf8ToCp1251("Кварнель")));
+TfrmMain::TfrmMain(QWidget* parent) : TSkForm(parent) {
+  SetCaption(ToQString(Utf8ToCp1251("Кварнель")));
   resize(688, 453);
-  FNotebook = new QStackedWidget(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(FNotebook);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
   FormCreate();
 }
 
 TfrmMain::~TfrmMain() { FormDestroy(); }
+
+std::unique_ptr<TSkStract> TfrmMain::BuildDescription(const char* fileName) {
+  auto stract = std::make_unique<TSkStract>(this, fileName);
+  stract->Build();
+  // Set after the build: a command a description runs at the end of its own
+  // build reaches only the interpreter's built-in commands.
+  stract->OnAppCommand = [this](RHelpAction& action) { OnAppCommand(action); };
+  return stract;
+}
 
 void TfrmMain::FormCreate() {
   // An error ends the sequence at its step; the user sees it and the player
   // goes on with what was built so far.
   try {
     OpenPack(ProgramFolder() + "interface.dat");
+    FFocusEdit = new QLineEdit(this);
+    FFocusEdit->hide();
+    FStractMain = BuildDescription("struct_main.txt");
+    FStractOther = BuildDescription("struct_other.txt");
+    FStractShow = BuildDescription("struct_show.txt");
+    FStractMain->ActivatePage();
   } catch (const EError& error) {
     ShowMessage(error.what());
   }
+}
+
+void TfrmMain::OnAppCommand(RHelpAction& action) {
+  const TSkCommand parsed(action.Text);
+  if (parsed.Count() == 0) return;
+  ShowMessage(parsed.Commands(0).Name);
 }
 
 void TfrmMain::FormActivate() {
@@ -45,11 +58,16 @@ void TfrmMain::FormActivate() {
   move(x(), y() - 11);
 }
 
-void TfrmMain::FormDestroy() { ClosePack(); }
+void TfrmMain::FormDestroy() {
+  FStractShow.reset();
+  FStractMain.reset();
+  FStractOther.reset();
+  ClosePack();
+}
 
 bool TfrmMain::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) FormActivate();
-  return QWidget::event(event);
+  return TSkForm::event(event);
 }
 
 }  // namespace kv

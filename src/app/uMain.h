@@ -1,21 +1,31 @@
-// The main window: opens the course's pack and carries the textbook's pages.
+// The main window: opens the course's pack, builds the three descriptions of
+// the textbook (start screen, second screen, tutor screen) on its page book
+// and receives every command their interpreters do not know.
 #pragma once
 
-#include <QWidget>
+#include <memory>
 
-class QStackedWidget;
+#include "skForm.h"
+
+class QLineEdit;
 
 namespace kv {
 
-class TfrmMain : public QWidget {
+class TSkStract;
+
+class TfrmMain : public TSkForm {
   Q_OBJECT
 
  public:
   explicit TfrmMain(QWidget* parent = nullptr);
   ~TfrmMain() override;
 
-  // The page book the interface descriptions fill, one page each.
-  QStackedWidget* Notebook() const { return FNotebook; }
+  TSkStract* StractMain() const { return FStractMain.get(); }
+  TSkStract* StractOther() const { return FStractOther.get(); }
+  TSkStract* StractShow() const { return FStractShow.get(); }
+
+  // The application handler of the three interpreters.
+  void OnAppCommand(RHelpAction& action);
 
  protected:
   bool event(QEvent* event) override;
@@ -24,8 +34,12 @@ class TfrmMain : public QWidget {
   void FormCreate();
   void FormActivate();
   void FormDestroy();
+  std::unique_ptr<TSkStract> BuildDescription(const char* fileName);
 
-  QStackedWidget* FNotebook = nullptr;
+  std::unique_ptr<TSkStract> FStractMain;
+  std::unique_ptr<TSkStract> FStractOther;
+  std::unique_ptr<TSkStract> FStractShow;
+  QLineEdit* FFocusEdit = nullptr;
   bool FActivated = false;
 };
 

@@ -21,6 +21,13 @@ class TSkButton : public QPushButton {
   void SetWordWrap(bool on);
 
   std::string FAction;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Qt::Alignment FTextAlign = Qt::AlignCenter;
+  bool FWordWrap = false;
 };
 
 // Flat tool button that can stay pressed (sp_button).
@@ -44,7 +51,12 @@ class TSkSpeedButton : public QToolButton {
   std::string FHintDown;
   std::string FHintUp;
 
+ protected:
+  void nextCheckState() override;
+
  private:
+  void ReleaseGroupMates();
+
   int FGroupIndex = 0;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 #include <QWidget>
 #include <string>
 
@@ -57,7 +58,9 @@ class TParentPanel : public QWidget, public TPanelLayout {
 };
 
 // Splitter (split): a bar aligned to a side of its parent; dragging it resizes
-// the sibling aligned on the same side just before it.
+// the sibling aligned on the same side just before it. A bar taller than wide
+// moves left and right, any other up and down; it is taken to be aligned to the
+// nearer edge of its parent.
 class TSkSplitter : public QWidget {
   Q_OBJECT
  public:
@@ -66,6 +69,25 @@ class TSkSplitter : public QWidget {
   std::string FAction;
   int FSavedLeft = 0;
   int FSavedTop = 0;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool IsVertical() const { return height() > width(); }
+  // The visible sibling touching the bar on the side of the parent's nearer
+  // edge (`before`: the left or top one), if any.
+  QWidget* FindNeighbour(bool& before) const;
+
+  // The drag in progress: what was where when the button went down.
+  QPointer<QWidget> FNeighbour;
+  bool FNeighbourBefore = false;
+  QPointF FPressAt;  // global
+  QRect FNeighbourStart;
+  QPoint FStart;
 };
 
 }  // namespace kv

@@ -45,6 +45,9 @@ class TSkPopMenu : public QMenu {
  signals:
   // An item was chosen; the interpreter runs its command.
   void ItemChosen(TSkItem* item);
+
+ private:
+  TSkItem* NewItem(const std::string& caption, const std::string& command, const std::string& shortCut);
 };
 
 }  // namespace kv

@@ -1,0 +1,35 @@
+// Drives the player from a script of user actions, one a line, without a
+// person: run commands, click, choose, type, press keys, wait, take
+// screenshots and dumps. Lines keep running while a modal window is open.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <string>
+
+namespace kv {
+
+class TSkStract;
+
+class TScriptRunner : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TScriptRunner(const QStringList& lines, QObject* parent = nullptr);
+  // Reads a UTF-8 script file; false when it cannot be read.
+  static bool ReadScript(const QString& file, QStringList& lines);
+
+  // Runs the lines from the event loop and quits the player after the last.
+  void Start();
+
+ private:
+  void Step();
+  void RunLine(const QString& line);
+  TSkStract* Find(const QString& description);
+  void Fail(const QString& text);
+
+  QStringList FLines;
+  int FNext = 0;
+};
+
+}  // namespace kv
