@@ -78,8 +78,16 @@ TSkSpinEdit::TSkSpinEdit(QWidget* parent) : QSpinBox(parent) {
   setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
   setValue(0);
   connect(this, &QSpinBox::valueChanged, this, [this](int value) {
-    if (value < FMin) setValue(static_cast<int>(FMin));
-    if (this->value() > FMax) setValue(static_cast<int>(FMax));
+    // Once per change: with a minimum above the maximum the two rules would
+    // otherwise push the value back and forth for ever (the maximum wins).
+    if (FClamping) return;
+    int clamped = value;
+    if (clamped < FMin) clamped = static_cast<int>(FMin);
+    if (clamped > FMax) clamped = static_cast<int>(FMax);
+    if (clamped == value) return;
+    FClamping = true;
+    setValue(clamped);
+    FClamping = false;
   });
 }
 

@@ -44,6 +44,9 @@ class TSkSpinEdit : public QSpinBox {
 
   double FMin = -1;
   double FMax = 1000000;
+
+ private:
+  bool FClamping = false;
 };
 
 class TSkComboBox : public QComboBox {

@@ -131,6 +131,8 @@ TEST(SpinEdit, KeepsItsOwnLimitsInBothDirections) {
       {"raised minimum pushes the value up", [&] { spin.SetMinLimit(8); }, 8},
       {"raised maximum leaves the value", [&] { spin.SetMaxLimit(5000); }, 8},
       {"beyond QSpinBox's own default range", [&] { spin.setValue(4000); }, 4000},
+      // A course that gives a minimum above its maximum must not hang the player.
+      {"minimum above the maximum", [&] { spin.SetMaxLimit(-5); spin.SetMinLimit(10); }, -5},
   };
   for (const TCase& c : cases) {
     c.act();
