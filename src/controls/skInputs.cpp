@@ -1,6 +1,8 @@
 #include "skInputs.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <limits>
@@ -187,6 +189,20 @@ void TSkListBox::LoadFile(const std::string& name) {
   const std::vector<std::string> lines = LoadPackStrings(name);
   if (lines.empty()) return;  // an empty or missing file keeps what the list shows
   LoadLines(lines);
+}
+
+bool TSkListBox::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QListWidgetItem* item = itemAt(help->pos());
+  const QString text = item ? item->text() : QString();
+  if (!item || QFontMetrics(QFont()).horizontalAdvance(text) <= width() - 25)
+    return QListWidget::viewportEvent(event);
+  const QRect rect = visualItemRect(item);
+  const QPoint corner = viewport()->mapToGlobal(QPoint(0, rect.top()));
+  const int left = mapToGlobal(QPoint(0, 0)).x() - 2;
+  QToolTip::showText(QPoint(left, corner.y() - 1), text, viewport(), rect);
+  return true;
 }
 
 }  // namespace kv

@@ -80,6 +80,10 @@ class TSkListBox : public QListWidget {
 
   std::string FAction;
   std::vector<std::string> FData;  // caption "#;#" argument
+
+ protected:
+  // An item too wide for the box shows its whole text as the hint, over the item.
+  bool viewportEvent(QEvent* event) override;
 };
 
 }  // namespace kv
