@@ -163,14 +163,13 @@ void TSkStract::ShowMenu(const std::string& menuName, const std::string& control
 }
 
 void TSkStract::FormShow(const std::string& fileName) {
-  auto* window = new TfrmFORM(FForm);
-  window->setAttribute(Qt::WA_DeleteOnClose, false);
-  // The window's interpreter goes with the window: its controls live on it.
-  auto* interpreter = new TSkStract(window, fileName);
+  // The window's interpreter is its child and goes with it, also when the
+  // build fails half-way.
+  const std::unique_ptr<TfrmFORM> window = std::make_unique<TfrmFORM>(FForm);
+  auto* interpreter = new TSkStract(window.get(), fileName);
   interpreter->Build();
   interpreter->ActivatePage();
   window->ShowModal();
-  delete window;
 }
 
 void TSkStract::FireControl(QObject* sender) {

@@ -6,6 +6,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <algorithm>
+#include <cctype>
 
 #include "BuildOrder.h"
 #include "skValues.h"
@@ -217,6 +218,7 @@ QObject* TSkStract::MakeObject(QWidget* parent, const std::string& name, const s
   }
   if (type == "none") return nullptr;
 
+  CheckName(parent, name);
   QWidget* widget = nullptr;
   bool defaultTheme = false;
   if (type == "button") {
@@ -291,6 +293,18 @@ QObject* TSkStract::MakeObject(QWidget* parent, const std::string& name, const s
   if (auto* list = qobject_cast<TSkListBox*>(widget))
     connect(list, &QListWidget::itemDoubleClicked, this, [this, list] { Guarded([&] { FireControl(list); }); });
   return IsContainerType(type) ? widget : nullptr;
+}
+
+void TSkStract::CheckName(QWidget* parent, const std::string& name) {
+  const bool identifier =
+      !name.empty() && !std::isdigit(static_cast<unsigned char>(name[0])) &&
+      std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+  if (!identifier) throw EError("MakeObject. " + Utf8ToCp1251("Недопустимое имя объекта: ") + name);
+  for (const TRegistered& entry : FObjects) {
+    auto* widget = qobject_cast<QWidget*>(entry.Object);
+    if (widget && widget->parentWidget() == parent && SameText(entry.Name, name))
+      throw EError("MakeObject. " + Utf8ToCp1251("Объект с именем ") + name + Utf8ToCp1251(" уже есть"));
+  }
 }
 
 void TSkStract::Register(QObject* object, const std::string& name, const std::string& type) {

@@ -115,6 +115,8 @@ class TSkStract : public QObject {
   void ApplyFormSection(const std::string& name);
   QObject* MakeObject(QWidget* parent, const std::string& name, const std::string& type);
   void Register(QObject* object, const std::string& name, const std::string& type);
+  // Names are identifiers, unique under one parent; a bad one stops the build.
+  void CheckName(QWidget* parent, const std::string& name);
   void BuildMenu(TSkPopMenu* menu, const std::string& section);
   void ResizeForm(int width, int height);
   void ShowMaximisedButtons(bool maximised);

@@ -74,6 +74,10 @@ TEST_F(InterpreterTest, BadDescriptionsAreReported) {
                                       "types.txt\r\nMakeObject. Объект x имеет неизвестный тип gizmo",
                                       "types.txt\r\nMakeObject. Объект y имеет неизвестный тип "}));
   EXPECT_THROW(Build("bad.txt", "[f]\ntype=form\n[b]\ntype=button\nleft=ten\n"), EConvertError);
+  // Names must be identifiers, unique under one parent; the build stops at a bad one.
+  EXPECT_THROW(Build("name.txt", "[f]\ntype=form\n[1st]\ntype=button\n"), EError);
+  EXPECT_THROW(Build("twice.txt", "[f]\ntype=form\n[b]\ntype=button\n[b]\ntype=label\n[c]\ntype=label\n"), EError);
+  EXPECT_EQ(stracts.back()->Objects().size(), 1u);
 }
 
 TEST_F(InterpreterTest, CommonKeysApplyLastFirstAndTypeKeysAfter) {
