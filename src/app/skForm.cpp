@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -50,6 +51,9 @@ class TCaptionStrip : public QWidget {
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && !FForm->IsMaximised() && FForm->windowHandle())
       FForm->windowHandle()->startSystemMove();
+  }
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    if (QMenu* menu = FForm->SystemMenu()) menu->popup(event->globalPos());
   }
   void mouseDoubleClickEvent(QMouseEvent*) override {
     if (FMaximise->isVisible()) FForm->ToggleMaximise();

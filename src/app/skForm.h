@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QFont>
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -43,6 +45,10 @@ class TSkForm : public QWidget {
   QStackedWidget* EnsureNotebook();
   // The area below the caption strip that holds the page book.
   QWidget* ClientArea() const { return FClient; }
+
+  // The menu the caption strip offers on a right click (none: the form's own, empty).
+  void SetSystemMenu(QMenu* menu) { FSystemMenu = menu; }
+  QMenu* SystemMenu() const { return FSystemMenu; }
 
   // Lets presses on `widget` drag the window while FDragAnywhere is on.
   void ConnectDrag(QWidget* widget);
@@ -85,6 +91,7 @@ class TSkForm : public QWidget {
   QWidget* FClient = nullptr;
   QStackedWidget* FNotebook = nullptr;
   TCaptionStrip* FStrip = nullptr;
+  QPointer<QMenu> FSystemMenu;
   bool FHideCaption = true;
 };
 

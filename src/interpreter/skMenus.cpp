@@ -30,7 +30,7 @@ void TSkStract::BuildMenu(TSkPopMenu* menu, const std::string& section) {
     else if (key == "check") menu->FCheckIndex = StrToInt(value);
     else if (key == "length") menu->FCaptionLength = StrToInt(value);
     else if (key == "favorite" && ParseBool(value, false)) FFavoriteMenus += section + ";";
-    else if (key == "menu_system") FForm->setProperty("kvSystemMenu", ParseBool(value, false));
+    else if (key == "menu_system") FForm->SetSystemMenu(ParseBool(value, false) ? menu : nullptr);
     else if (key == "history_back" || key == "history_prev" || key == "history_full") {
       menu->FHistoryTarget = value;
       menu->FHistoryBack = menu->FHistoryBack || key == "history_back";
