@@ -15,6 +15,16 @@
 
 namespace {
 
+// The temporary course goes when the process ends (the host itself is never destroyed).
+void RemoveAtExit(const std::string& folder) {
+  static std::string removed;
+  removed = folder;
+  std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(removed, error);
+  });
+}
+
 // 100 panels in a column, each holding a button, a label, an edit box and a check box.
 std::string Description500() {
   std::string text = "[main]\r\ntype=form\r\nwidth=900\r\nheight=700\r\n";
@@ -36,33 +46,29 @@ class TBenchHost {
  public:
   TBenchHost() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    FApp = std::make_unique<QApplication>(FArgc, FArgv);
+    // Never destroyed: at exit Qt's own statics may already be gone.
+    new QApplication(FArgc, FArgv);
     std::string pattern = (std::filesystem::temp_directory_path() / "kvbench.XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     FFolder = pattern;
     kv::SetProgramFolder(FFolder);
+    RemoveAtExit(FFolder);
     kv::SetMessageSink([](const std::string&) {});
     const std::string text = Description500();
     std::FILE* file = std::fopen((FFolder + "/d500.txt").c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
   }
-  ~TBenchHost() {
-    std::error_code error;
-    std::filesystem::remove_all(FFolder, error);
-  }
-
  private:
   int FArgc = 1;
   char FName[8] = "bench";
   char* FArgv[2] = {FName, nullptr};
-  std::unique_ptr<QApplication> FApp;
   std::string FFolder;
 };
 
 TBenchHost& Host() {
-  static TBenchHost host;
-  return host;
+  static TBenchHost* host = new TBenchHost;
+  return *host;
 }
 
 void BuildDescriptionOf500Objects(benchmark::State& state) {

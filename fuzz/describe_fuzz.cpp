@@ -18,6 +18,16 @@
 
 namespace {
 
+// The temporary course goes when the process ends (the host itself is never destroyed).
+void RemoveAtExit(const std::string& folder) {
+  static std::string removed;
+  removed = folder;
+  std::atexit([] {
+    std::error_code error;
+    std::filesystem::remove_all(removed, error);
+  });
+}
+
 // Commands that would leave the test: open modal windows, start programs or end the player.
 std::string Tamed(std::string text) {
   const std::string lower = kv::LowerCase(text);
@@ -31,23 +41,24 @@ struct TFuzzHost {
   int Argc = 1;
   char Name[16] = "describe_fuzz";
   char* Argv[2] = {Name, nullptr};
-  std::unique_ptr<QApplication> App;
   std::string Course;
 
   TFuzzHost() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    App = std::make_unique<QApplication>(Argc, Argv);
+    // Never destroyed: at exit Qt's own statics may already be gone.
+    new QApplication(Argc, Argv);
     std::string pattern = (std::filesystem::temp_directory_path() / "kvfuzz.XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     Course = pattern + "/";
+    RemoveAtExit(pattern);
     kv::SetProgramFolder(Course);
     kv::SetMessageSink([](const std::string&) {});
   }
 };
 
 TFuzzHost& Host() {
-  static TFuzzHost host;
-  return host;
+  static TFuzzHost* host = new TFuzzHost;
+  return *host;
 }
 
 }  // namespace
