@@ -1,6 +1,7 @@
 // kvarnel [COURSE_DIR] [--screenshot FILE] [--script FILE [--seed N]]: the course player.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -10,6 +11,21 @@
 #include "uMain.h"
 #include "util/Random.h"
 #include "util/uUtils.h"
+
+namespace {
+
+// The built-in look of every window; set before the first window exists, so
+// that every control is polished with it from the start.
+void ApplyDefaultTheme() {
+  QFile sheet(":/theme/DefaultTheme.qss");
+  if (!sheet.open(QIODevice::ReadOnly)) {
+    std::fprintf(stderr, "kvarnel: the default theme is missing from the program\n");
+    return;
+  }
+  qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -35,6 +51,7 @@ int main(int argc, char** argv) {
   if (options->Seed) kv::SeedRandom(*options->Seed);
   kv::SetProgramFolder(QDir(course).absolutePath().toStdString());
   kv::InstallMessageDisplay(options->Unattended());
+  ApplyDefaultTheme();
 
   kv::TfrmMain mainWindow;
   mainWindow.show();

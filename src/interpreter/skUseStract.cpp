@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
 #include <algorithm>
 #include <cctype>
 
@@ -51,6 +52,20 @@ QSize DefaultSize(const std::string& type) {
   for (const auto& [name, size] : kSizes)
     if (type == name) return size;
   return {100, 25};
+}
+
+// Style sheets match a control's theme when they polish it, which showing it
+// does before its keys are read (a combo box is polished as soon as it is
+// made): so the theme, the theme object of the section's skin if it names one,
+// is set first, and a control polished already is polished again while no key
+// has given it a palette or font that unpolishing would drop.
+void SetStartTheme(QWidget* widget, bool defaultTheme, const std::string& skin) {
+  const std::string themeObject = HeadBefore(skin, "*");
+  if (themeObject.empty() && !defaultTheme) return;
+  widget->setProperty("theme", themeObject.empty() ? QString("default") : ToQString(themeObject));
+  if (!widget->testAttribute(Qt::WA_WState_Polished)) return;
+  widget->style()->unpolish(widget);
+  widget->style()->polish(widget);
 }
 
 }  // namespace
@@ -285,7 +300,7 @@ QObject* TSkStract::MakeObject(QWidget* parent, const std::string& name, const s
   }
   widget->setObjectName(objectName);
   widget->resize(DefaultSize(type));
-  if (defaultTheme) widget->setProperty("theme", "default");
+  SetStartTheme(widget, defaultTheme, FIni.ReadValue(name, "skin", ""));
   widget->show();
   // Registered before its keys are read, so that a failing key leaves no stray control behind.
   Register(widget, name, type);

@@ -185,5 +185,19 @@ TEST_F(InterpreterTest, StartCommandRunsBeforeTheHandlerIsSet) {
   EXPECT_EQ(messages.Messages, (std::vector<std::string>{"built*in"}));
 }
 
+TEST_F(InterpreterTest, StyleSheetsSeeTheSkinsThemeAndDescriptionsKeepTheirFonts) {
+  // Style sheets read the theme when they polish a control, and showing a
+  // control polishes it; a combo box is polished as soon as it is made.
+  qApp->setStyleSheet("QPushButton[theme=\"menu\"] { color: #123456; } QComboBox[theme=\"banner\"] { color: #654321; }");
+  TSkStract& stract = Build("skin.txt",
+                            "[f]\ntype=form\n[b]\ntype=button\nfont=*14\nskin=menu\n"
+                            "[c]\ntype=combo_box\nskin=banner\n[plain]\ntype=button\n");
+  EXPECT_EQ(Widget(stract, "b")->palette().color(QPalette::ButtonText), QColor("#123456"));
+  EXPECT_EQ(Widget(stract, "b")->font().pointSize(), 14);
+  EXPECT_EQ(Widget(stract, "c")->palette().color(QPalette::Text), QColor("#654321"));
+  EXPECT_EQ(Widget(stract, "plain")->property("theme").toString(), "default");
+  qApp->setStyleSheet(QString());
+}
+
 }  // namespace
 }  // namespace kv
