@@ -14,6 +14,7 @@
 #include <QPropertyAnimation>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -199,9 +200,22 @@ bool TSkForm::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+void TSkForm::LayOutNow() {
+  layout()->activate();
+  FClient->layout()->activate();
+  if (FNotebook) FNotebook->layout()->activate();
+}
+
 void TSkForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (OnResizeForm) OnResizeForm(FClient->width(), FClient->height());
+  // The handler runs once the layouts below have settled on the new size
+  // (percentages are taken of the parents' new sizes), once per burst of resizes.
+  if (FResizePending) return;
+  FResizePending = true;
+  QTimer::singleShot(0, this, [this] {
+    FResizePending = false;
+    if (OnResizeForm) OnResizeForm(FClient->width(), FClient->height());
+  });
 }
 
 void TSkForm::showEvent(QShowEvent* event) {

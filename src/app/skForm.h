@@ -43,6 +43,9 @@ class TSkForm : public QWidget {
   // The page book of the interpreters, created by the first build.
   QStackedWidget* Notebook() const { return FNotebook; }
   QStackedWidget* EnsureNotebook();
+  // Lays the window out at its current size now, also while it is hidden,
+  // so that the page book's pages have their real size.
+  void LayOutNow();
   // The area below the caption strip that holds the page book.
   QWidget* ClientArea() const { return FClient; }
 
@@ -93,6 +96,7 @@ class TSkForm : public QWidget {
   TCaptionStrip* FStrip = nullptr;
   QPointer<QMenu> FSystemMenu;
   bool FHideCaption = true;
+  bool FResizePending = false;
 };
 
 // The plain window that "form_show" fills from a description.

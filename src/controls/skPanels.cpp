@@ -1,5 +1,7 @@
 #include "skPanels.h"
 
+#include <QChildEvent>
+
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -120,7 +122,10 @@ void TParentPanel::SetColor(const QColor& color) {
 
 // --- TSkSplitter -------------------------------------------------------------
 
-TSkSplitter::TSkSplitter(QWidget* parent) : QWidget(parent) {}
+TSkSplitter::TSkSplitter(QWidget* parent) : QWidget(parent) {
+  // The bar's look is the style sheet's, like the rest of the skinned controls.
+  setAttribute(Qt::WA_StyledBackground);
+}
 
 void TSkSplitter::ShowOrHide() { ToggleInPlace(this, FSavedLeft, FSavedTop); }
 
@@ -182,6 +187,49 @@ void TSkSplitter::mouseMoveEvent(QMouseEvent* event) {
 void TSkSplitter::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   FNeighbour = nullptr;
+}
+
+TSkScrollBox::TSkScrollBox(QWidget* parent) : QScrollArea(parent) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(true);
+  auto* content = new QWidget();
+  content->setObjectName("scroll_content");
+  content->installEventFilter(this);
+  setWidget(content);
+}
+
+QWidget* TSkScrollBox::Content() const { return widget(); }
+
+bool TSkScrollBox::eventFilter(QObject* watched, QEvent* event) {
+  QWidget* content = widget();
+  if (watched == content && event->type() == QEvent::ChildAdded) {
+    if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) child->installEventFilter(this);
+    FitContent();
+  } else if (watched != content) {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::ShowToParent:
+      case QEvent::HideToParent:
+        FitContent();
+        break;
+      default:
+        break;
+    }
+  }
+  return QScrollArea::eventFilter(watched, event);
+}
+
+void TSkScrollBox::FitContent() {
+  // Controls sit at coordinates: the content is as large as they reach, and
+  // the box scrolls when that is more than it shows.
+  QWidget* content = widget();
+  QRect reach;
+  for (QObject* object : content->children()) {
+    auto* child = qobject_cast<QWidget*>(object);
+    if (child && !child->isHidden()) reach |= child->geometry();
+  }
+  content->setMinimumSize(std::max(0, reach.right() + 1), std::max(0, reach.bottom() + 1));
 }
 
 }  // namespace kv

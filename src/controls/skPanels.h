@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QScrollArea>
 #include <QPointer>
 #include <QWidget>
 #include <string>
@@ -88,6 +89,22 @@ class TSkSplitter : public QWidget {
   QPointF FPressAt;  // global
   QRect FNeighbourStart;
   QPoint FStart;
+};
+
+// Scroll box (scroll_box): a container whose controls, placed by coordinates,
+// may reach beyond what it shows; it scrolls to them.
+class TSkScrollBox : public QScrollArea {
+  Q_OBJECT
+ public:
+  explicit TSkScrollBox(QWidget* parent);
+  // The widget the box's controls are placed on.
+  QWidget* Content() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FitContent();
 };
 
 }  // namespace kv

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <algorithm>
@@ -37,7 +36,7 @@ bool IsContainerType(const std::string& type) {
 
 // The widget that children of a container are placed on.
 QWidget* ChildParentOf(QObject* container) {
-  if (auto* scroll = qobject_cast<QScrollArea*>(container)) return scroll->widget();
+  if (auto* scroll = qobject_cast<TSkScrollBox*>(container)) return scroll->Content();
   return qobject_cast<QWidget*>(container);
 }
 
@@ -171,6 +170,8 @@ void TSkStract::ApplyFormSection(const std::string& name) {
   }
   book->addWidget(page);
   book->setCurrentWidget(page);
+  // The page has its real size before the objects' sizes and percentages are applied.
+  FForm->LayOutNow();
   if (FForm->FDragAnywhere) FForm->ConnectDrag(page);
   FPageIndex = book->currentIndex();
 }
@@ -266,11 +267,7 @@ QObject* TSkStract::MakeObject(QWidget* parent, const std::string& name, const s
     widget = new TSkListBox(parent);
     defaultTheme = true;
   } else if (type == "scroll_box") {
-    auto* scroll = new QScrollArea(parent);
-    scroll->setWidget(new QWidget());
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    widget = scroll;
+    widget = new TSkScrollBox(parent);
     defaultTheme = true;
   } else if (type == "edit_box") {
     auto* edit = new TSkEditBox(parent);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 
 #include "TestSupport.h"
@@ -105,6 +107,23 @@ TEST_F(InterpreterTest, CommonKeysApplyLastFirstAndTypeKeysAfter) {
   QApplication::processEvents();
   EXPECT_EQ(s->geometry(), QRect(10, 10, page->width() - 20, page->height() - 20));
   EXPECT_EQ(c->x(), (page->width() - 100) / 2);
+}
+
+TEST_F(InterpreterTest, PercentagesFollowThePageFromTheStart) {
+  TSkStract& stract = Build("d.txt",
+                            "[f]\ntype=form\nwidth=900\nheight=600\n"
+                            "[half]\ntype=parent_panel\nwidth=50%\nheight=30\n"
+                            "[box]\ntype=scroll_box\nleft=0\ntop=40\nwidth=200\nheight=100\n"
+                            "[far]\ntype=label\nmaster=box\ntop=500\ncaption=far down\n");
+  QWidget* half = Widget(stract, "half");
+  EXPECT_EQ(half->width(), 450);  // the page had the window's size while the keys were read
+  stract.ActivatePage();
+  form.show();
+  form.resize(600, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(half->width(), 300);
+  auto* box = qobject_cast<QAbstractScrollArea*>(stract.GetControl("box"));
+  EXPECT_GT(box->verticalScrollBar()->maximum(), 0);  // the label below the edge can be scrolled to
 }
 
 TEST_F(InterpreterTest, UnknownCommandsGoToTheHandlerWithTheRest) {
