@@ -93,8 +93,6 @@ TSkForm::TSkForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   clientLayout->setContentsMargins(0, 0, 0, 0);
   qApp->installEventFilter(this);
   ConnectDrag(FClient);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
 }
 
 TSkForm::~TSkForm() { qApp->removeEventFilter(this); }
@@ -220,6 +218,11 @@ void TSkForm::resizeEvent(QResizeEvent* event) {
 
 void TSkForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Centred on the screen when first shown, at the size its description gave it.
+  if (!FShownOnce && !IsMaximised())
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
+  FShownOnce = true;
   if (FShowEffect.empty()) return;
   auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
   fade->setDuration(500);

@@ -97,6 +97,7 @@ class TSkForm : public QWidget {
   QPointer<QMenu> FSystemMenu;
   bool FHideCaption = true;
   bool FResizePending = false;
+  bool FShownOnce = false;
 };
 
 // The plain window that "form_show" fills from a description.
