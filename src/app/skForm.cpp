@@ -182,8 +182,9 @@ bool TSkForm::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != this) return false;
     // A key event travels up from the focus widget to its parents; take it
     // once, where it starts.
-    const QWidget* focus = QApplication::focusWidget();
-    const bool start = focus && focus->window() == this ? widget == focus : widget == this;
+    // (The window's own focus widget: the one keys go to while it is active.)
+    const QWidget* focus = focusWidget();
+    const bool start = focus ? widget == focus : widget == this;
     if (!start) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     return HandleKey(key->key(), key->modifiers());
