@@ -18,4 +18,10 @@ class EConvertError : public EError {
   using EError::EError;
 };
 
+// A file that cannot be read (a page that is neither a member nor a disk file).
+class EInOutError : public EError {
+ public:
+  using EError::EError;
+};
+
 }  // namespace kv

@@ -1,0 +1,73 @@
+// The form controls of an HTML page (input, select, textarea) as real Qt
+// widgets laid over placeholders in the page: they flow and scroll with the
+// text, keep their element's attributes, and can be read, set, coloured,
+// locked and hidden by id — what the exam pages need.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <map>
+#include <vector>
+
+class QTextBrowser;
+class QWidget;
+
+namespace kv {
+
+class THtmlFormLayer : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class TKind { Text, Password, Radio, Checkbox, Button, Submit, Hidden, Select, Textarea, Other };
+
+  struct TControl {
+    int Index = 0;                               // document order
+    TKind Kind = TKind::Other;
+    QString Id;                                  // the element's id attribute ("" when none)
+    QString Name;                                // the element's name attribute
+    std::map<QString, QString> Attributes;       // every attribute, names lower-case
+    QPointer<QWidget> Widget;                    // none for hidden inputs
+    bool Hidden = false;                         // hidden by HideElement
+  };
+
+  explicit THtmlFormLayer(QTextBrowser* viewer);
+
+  // Replaces the page's form controls by placeholder pictures ("kvform:N")
+  // and makes their widgets; the previous page's controls go.
+  QString Prepare(const QString& html);
+  // The placeholder picture of control `index`: transparent, its widget's size.
+  QImage Placeholder(int index) const;
+  // Lays the widgets over their placeholders (after layout, scrolling, resizing).
+  void Place();
+  void Clear();
+
+  // --- What the exam logic uses ---
+  const std::vector<TControl>& Controls() const { return FControls; }
+  // Text of a text field or text area, the chosen entry's text of a list, the value of a button.
+  QString Text(int index) const;
+  void SetText(int index, const QString& text);
+  bool Checked(int index) const;
+  void SetChecked(int index, bool checked);
+  int Selection(int index) const;  // chosen entry of a list, -1 when none
+  void SetSelection(int index, int entry);
+  void SetColors(int index, const QColor& background, const QColor& text);
+  void SetReadOnly(int index, bool readOnly);
+  bool ReadOnly(int index) const;
+  // Hides the element with that id (its placeholder shrinks to nothing); false when there is none.
+  bool HideElement(const QString& id);
+  // The index of the control with that id, -1 when none.
+  int IndexOfId(const QString& id) const;
+  // Lays the page out again after controls changed size or visibility.
+  void Relayout();
+
+  static QString KindName(TKind kind);  // "text", "radio", "checkbox", "select", "textarea", "other"
+
+ private:
+  QTextBrowser* FViewer;
+  std::vector<TControl> FControls;
+};
+
+}  // namespace kv
