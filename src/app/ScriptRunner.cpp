@@ -19,6 +19,8 @@
 #include "util/Cp1251.h"
 #include "util/Errors.h"
 #include "util/Messages.h"
+#include "viewers/HtmlFormLayer.h"
+#include "viewers/skHTML.h"
 
 namespace kv {
 namespace {
@@ -89,6 +91,16 @@ void TScriptRunner::Fail(const QString& text) {
   std::fprintf(stderr, "script line %d: %s\n", FNext, qPrintable(text));
 }
 
+void TScriptRunner::SetFormControl(THtmlFormLayer& forms, const QString& id, const QString& value) {
+  const int index = forms.IndexOfId(id);
+  if (index < 0) return Fail("no form control with the id " + id);
+  switch (forms.Controls()[static_cast<std::size_t>(index)].Kind) {
+    case THtmlFormLayer::TKind::Radio:
+    case THtmlFormLayer::TKind::Checkbox: forms.SetChecked(index, value.trimmed() == "1"); break;
+    default: forms.SetText(index, value); break;
+  }
+}
+
 void TScriptRunner::RunLine(const QString& line) {
   QString rest = line;
   const QString verb = TakeWord(rest).toLower();
@@ -120,6 +132,11 @@ void TScriptRunner::RunLine(const QString& line) {
     if (shortCut == 0) return Fail("unknown key " + rest.trimmed());
     QWidget* focus = form->focusWidget();
     SendKey(focus ? focus : form, QtKeyOf(shortCut), ModifiersOf(shortCut), QString());
+  } else if (verb == "link" || verb == "form") {
+    auto* html = qobject_cast<TSkHtml*>(stract->GetControl(FromQString(TakeWord(rest))));
+    if (!html) return Fail("not an HTML view");
+    if (verb == "link") return html->FollowLink(FromQString(rest.trimmed()));
+    SetFormControl(*html->Viewer()->Forms(), TakeWord(rest), rest);
   } else if (verb == "click" || verb == "select" || verb == "text") {
     QObject* object = stract->GetControl(FromQString(TakeWord(rest)));
     if (!object) return;

@@ -10,6 +10,7 @@
 namespace kv {
 
 class TSkStract;
+class THtmlFormLayer;
 
 class TScriptRunner : public QObject {
   Q_OBJECT
@@ -27,6 +28,8 @@ class TScriptRunner : public QObject {
   void RunLine(const QString& line);
   TSkStract* Find(const QString& description);
   void Fail(const QString& text);
+  // Sets the form control with that HTML id: "1"/"0" for radio and check boxes, the text otherwise.
+  void SetFormControl(THtmlFormLayer& forms, const QString& id, const QString& value);
 
   QStringList FLines;
   int FNext = 0;

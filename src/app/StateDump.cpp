@@ -15,12 +15,40 @@
 #include "controls/skPopMenu.h"
 #include "interpreter/skUseStract.h"
 #include "platform/TextCodec.h"
+#include "viewers/HtmlFormLayer.h"
+#include "viewers/skHTML.h"
 #include "skForm.h"
 
 namespace kv {
 namespace {
 
 QString Utf8(const std::string& cp1251) { return ToQString(cp1251); }
+
+// What a script needs of an HTML view: the page, its history and its form controls.
+void DumpHtml(const TSkHtml& html, QJsonObject& dump) {
+  dump["file"] = Utf8(html.CurrentFile());
+  dump["title"] = Utf8(html.Title());
+  dump["text"] = Utf8(html.PlainText());
+  QJsonArray history;
+  for (const auto& entry : html.History()) history.append(Utf8(entry.File));
+  dump["history"] = history;
+  dump["history_index"] = html.HistoryIndex();
+  dump["position"] = html.GetPosition();
+  const THtmlFormLayer& forms = *html.Viewer()->Forms();
+  QJsonArray controls;
+  for (const auto& control : forms.Controls()) {
+    QJsonObject attributes;
+    for (const auto& [name, value] : control.Attributes) attributes[name] = value;
+    controls.append(QJsonObject{{"id", control.Id},
+                                {"kind", THtmlFormLayer::KindName(control.Kind)},
+                                {"text", forms.Text(control.Index)},
+                                {"checked", forms.Checked(control.Index)},
+                                {"visible", !control.Hidden && control.Kind != THtmlFormLayer::TKind::Hidden},
+                                {"read_only", forms.ReadOnly(control.Index)},
+                                {"attributes", attributes}});
+  }
+  dump["form"] = controls;
+}
 
 QJsonObject DumpObject(const TSkStract::TRegistered& entry) {
   QObject* object = entry.Object;
@@ -69,6 +97,7 @@ QJsonObject DumpObject(const TSkStract::TRegistered& entry) {
   dump["items"] = items;
   dump["selected"] = selected;
   dump["position"] = position;
+  if (const auto* html = qobject_cast<TSkHtml*>(object)) DumpHtml(*html, dump);
   const QRect geometry = widget && !qobject_cast<TSkPopMenu*>(object) ? widget->geometry() : QRect();
   dump["x"] = geometry.x();
   dump["y"] = geometry.y();

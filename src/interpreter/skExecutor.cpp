@@ -9,6 +9,7 @@
 #include "controls/skLabels.h"
 #include "controls/skPanels.h"
 #include "controls/skPopMenu.h"
+#include "viewers/skHTML.h"
 #include "platform/SystemServices.h"
 #include "platform/TextCodec.h"
 #include "skUseStract.h"
@@ -91,11 +92,29 @@ bool TSkStract::RunBuiltIn(const RCommand& command, const RHelpAction& action) {
   } else if (name == "run") {
     const std::string path = ProgramPath(a1);
     ShellOpen(path, a2, "open");
-  } else if (name == "html_back" || name == "html_forward" || name == "html_copy" || name == "html_sel_all" ||
-             name == "html_load" || name == "html_print" || name == "html_preview" || name == "html_go_top") {
-    GetTyped("html", a1);
+  } else if (name == "html_back") {
+    if (auto* html = GetHtml(a1)) html->HtmlBack();
+  } else if (name == "html_forward") {
+    if (auto* html = GetHtml(a1)) html->HtmlForward();
+  } else if (name == "html_copy") {
+    if (auto* html = GetHtml(a1); html && !html->isHidden()) html->Viewer()->copy();
+  } else if (name == "html_sel_all") {
+    if (auto* html = GetHtml(a1); html && !html->isHidden()) {
+      html->Viewer()->setFocus();
+      html->Viewer()->selectAll();
+    }
+  } else if (name == "html_load") {
+    if (auto* html = GetHtml(a1)) {
+      html->SyncLinkedTree(a2);
+      html->LoadPage(a2);
+    }
+  } else if (name == "html_print" || name == "html_preview") {
+    // Printing and its preview come with the print preview window.
+    GetHtml(a1);
+  } else if (name == "html_go_top") {
+    if (auto* html = GetHtml(a1)) html->SetPosition(0);
   } else if (name == "html_go_history") {
-    if (GetTyped("html", a1)) StrToInt(a2);
+    if (auto* html = GetHtml(a1)) html->SetHistoryIndex(StrToInt(a2));
   } else if (name == "grid_print") {
     GetTyped("grid", a1);
   } else if (name == "combo_load") {

@@ -15,6 +15,7 @@
 #include "controls/skLabels.h"
 #include "controls/skPanels.h"
 #include "controls/skPopMenu.h"
+#include "viewers/skHTML.h"
 #include "platform/TextCodec.h"
 #include "skAlign.h"
 #include "skUseStract.h"
@@ -45,6 +46,7 @@ std::string* ActionOf(QObject* object) {
   if (auto* c = qobject_cast<TSkComboBox*>(object)) return &c->FAction;
   if (auto* c = qobject_cast<TSkListBox*>(object)) return &c->FAction;
   if (auto* c = qobject_cast<TSkEditBox*>(object)) return &c->FAction;
+  if (auto* c = qobject_cast<TSkHtml*>(object)) return &c->FAction;
   return nullptr;
 }
 
@@ -254,7 +256,9 @@ void TSkStract::ApplyTypeKey(QObject* object, const std::string& type, const std
     else if (key == "text_align") label->setAlignment(TextAlignmentOf(value));
     else if (key == "word_wrap") label->setWordWrap(ParseBool(value, false));
     else if (key == "auto_size" && ParseBool(value, false)) label->adjustSize();
-    else if (key == "html_title") GetTyped("html", value);
+    else if (key == "html_title") {
+      if (TSkHtml* html = GetHtml(value)) html->FTitleLabel = label;
+    }
     if (FForm->FDragAnywhere) FForm->ConnectDrag(label);
   } else if (auto* combo = qobject_cast<TSkComboBox*>(object)) {
     if (key == "count_line") combo->setMaxVisibleItems(std::max(1, StrToInt(value)));
@@ -277,10 +281,40 @@ void TSkStract::ApplyTypeKey(QObject* object, const std::string& type, const std
   } else if (auto* radio = qobject_cast<TSkRadioButton*>(object)) {
     if (key == "caption") radio->setText(ToQString(value));
     else if (key == "check") radio->setChecked(ParseBool(value, false));
+  } else if (auto* html = qobject_cast<TSkHtml*>(object)) {
+    ApplyHtmlKey(html, key, value);
   } else if (auto* spin = qobject_cast<TSkSpinEdit*>(object)) {
     if (key == "max") spin->SetMaxLimit(StrToInt(value));
     else if (key == "min") spin->SetMinLimit(StrToInt(value));
   }
+}
+
+void TSkStract::ApplyHtmlKey(TSkHtml* html, const std::string& key, const std::string& value) {
+  if (key == "move_cursor") html->SetDragScroll(ParseBool(value, false));
+  else if (key == "load") html->LoadPage(value);
+  else if (key == "menu") {
+    TSkPopMenu* menu = GetPopMenu(value);
+    html->Viewer()->setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+    QObject::disconnect(html->Viewer(), &QWidget::customContextMenuRequested, nullptr, nullptr);
+    if (menu)
+      QObject::connect(html->Viewer(), &QWidget::customContextMenuRequested, menu, [menu, html](const QPoint& at) {
+        menu->popup(html->Viewer()->viewport()->mapToGlobal(at));
+      });
+  } else if (key == "color") {
+    QPalette palette = html->Viewer()->palette();
+    palette.setColor(QPalette::Base, ToQColor(ParseColor(value)));
+    html->Viewer()->setPalette(palette);
+  } else if (key == "font_name" || key == "font_size") {
+    QFont font = html->Viewer()->document()->defaultFont();
+    if (key == "font_name") font.setFamily(ToQString(value));
+    else font.setPointSize(std::max(1, StrToInt(value)));
+    html->Viewer()->document()->setDefaultFont(font);
+  } else if (key == "link_tree") GetTyped("tree", value);
+  else if (key == "link_tree_ex") GetTyped("tree_ex", value);
+  else if (key == "label_title") html->FTitleLabel = GetLabel(value);
+  else if (key == "min_width") html->setProperty("kvMinWidth", StrToInt(value));
+  else if (key == "min_height") html->setProperty("kvMinHeight", StrToInt(value));
+  else if (key == "move" && ParseBool(value, false)) FForm->ConnectDrag(html->Viewer()->viewport());
 }
 
 void TSkStract::OpenSplash(const std::string& value) {

@@ -37,6 +37,7 @@ class TSkComboBox;
 class TSkCheckBox;
 class TSkListBox;
 class TSkSpinEdit;
+class TSkHtml;
 
 class TSkStract : public QObject {
   Q_OBJECT
@@ -85,6 +86,7 @@ class TSkStract : public QObject {
   TSkProgressBar* GetProgressBar(const std::string& name);
   TSkComboBox* GetComboBox(const std::string& name);
   QWidget* GetScrollBox(const std::string& name);
+  TSkHtml* GetHtml(const std::string& name);
   // The first combo box whose action, cut at its first "*", is `command`.
   TSkComboBox* FindComboByCommand(const std::string& command);
   TSkSpeedButton* FindSpButtonByCommand(const std::string& command, const std::string& rest);
@@ -126,6 +128,7 @@ class TSkStract : public QObject {
   void ApplyCommonKey(QObject* object, const std::string& type, const std::string& key, const std::string& value);
   void ApplyFormKey(const std::string& key, const std::string& value);
   void ApplyTypeKey(QObject* object, const std::string& type, const std::string& key, const std::string& value);
+  void ApplyHtmlKey(TSkHtml* html, const std::string& key, const std::string& value);
   void OpenSplash(const std::string& value);
   void AdvanceSplash();
 

@@ -66,8 +66,21 @@ class THtmlFormLayer : public QObject {
   static QString KindName(TKind kind);  // "text", "radio", "checkbox", "select", "textarea", "other"
 
  private:
+  const TControl* ControlAt(int index) const;
+  QWidget* WidgetAt(int index) const;
+  QSize PlaceholderSize(int index) const;
+  // Hands the document the placeholder picture of control `index` as it is
+  // now: the document keeps the pictures it loaded, and one set this way even
+  // across pages.
+  void Publish(int index);
+  void FindPlaceholders();
+
   QTextBrowser* FViewer;
   std::vector<TControl> FControls;
+  std::vector<int> FPositions;             // each placeholder's document position, -1 when the page has none
+  bool FPositionsKnown = false;            // found once per page, again only when the text changes
+  std::vector<QSize> FPublished;           // each placeholder's size as the document has it
+  std::map<int, Qt::FocusPolicy> FLocked;  // controls made unchangeable, with the focus policy they had
 };
 
 }  // namespace kv

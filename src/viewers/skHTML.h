@@ -41,6 +41,14 @@ class TSkHtml : public THtmlEx {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void SendCommand(const std::string& text);
+  void FollowInViewer(const std::string& target);
+  void OpenPictureWindow(const std::string& pictureFile);
+  void StepHistory(int step);
+  void ShowTitle();
+  void DragTo(const QPoint& point);
 };
 
 }  // namespace kv

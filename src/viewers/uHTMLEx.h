@@ -6,12 +6,20 @@
 
 #include <QTextBrowser>
 #include <QWidget>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace kv {
 
 class THtmlFormLayer;
+
+// The course path a page wrote for a link or a resource, back from the URL Qt made of it.
+std::string CourseReference(const QUrl& url);
+// The extension of a course path from its last "." on, lower-cased ("" when none).
+std::string LowerExtension(const std::string& path);
+// The pictures the viewer shows as a page of their own.
+bool IsPictureFile(const std::string& path);
 
 // The rendering component: a text browser whose resources come through the pack.
 class THtmlViewer : public QTextBrowser {
@@ -24,6 +32,7 @@ class THtmlViewer : public QTextBrowser {
 
  protected:
   QVariant loadResource(int type, const QUrl& name) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   THtmlFormLayer* FForms;
@@ -39,6 +48,12 @@ class THtmlEx : public QWidget {
   };
 
   explicit THtmlEx(QWidget* parent);
+
+  // How files reach the desktop's programs (links to documents, the editor
+  // key). Tests put a recorder here so that nothing really opens.
+  using TShellOpen =
+      std::function<void(const std::string& file, const std::string& parameters, const std::string& verb)>;
+  static TShellOpen ShellOpenHook;
 
   // Loads a page from a file through the pack (an anchor after "#" is jumped
   // to). A page that is neither a member nor a disk file raises EInOutError
@@ -79,7 +94,9 @@ class THtmlEx : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ShowFile(const std::string& fileName);
   void ShowHtml(const QString& html, const std::string& file);
+  void AddToHistory();
   void OpenInEditor();
 
   THtmlViewer* FViewer;

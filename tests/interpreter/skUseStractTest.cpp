@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QAbstractScrollArea>
 #include <QScrollBar>
+#include <QLabel>
 #include <QStackedWidget>
 
 #include "TestSupport.h"
@@ -13,6 +14,7 @@
 #include "controls/skPopMenu.h"
 #include "interpreter/skUseStract.h"
 #include "platform/TextCodec.h"
+#include "viewers/skHTML.h"
 #include "util/Errors.h"
 
 namespace kv {
@@ -124,6 +126,33 @@ TEST_F(InterpreterTest, PercentagesFollowThePageFromTheStart) {
   EXPECT_EQ(half->width(), 300);
   auto* box = qobject_cast<QAbstractScrollArea*>(stract.GetControl("box"));
   EXPECT_GT(box->verticalScrollBar()->maximum(), 0);  // the label below the edge can be scrolled to
+}
+
+TEST_F(InterpreterTest, HtmlViewsTakeTheirKeysAndCommands) {
+  course.Write("a.htm", test::W("<html><head><title>Первая</title></head><body><a href='$go*1'>x</a></body></html>"));
+  course.Write("b.htm", test::W("<html><head><title>Вторая</title></head><body>B</body></html>"));
+  TSkStract& stract = Build("d.txt",
+                            "[f]\ntype=form\n[title]\ntype=label\n"
+                            "[html]\ntype=html\nlabel_title=title\nload=a.htm\naction=page\n");
+  std::vector<std::string> received;
+  stract.OnAppCommand = [&](RHelpAction& action) { received.push_back(action.Text); };
+  auto* html = stract.GetHtml("HTML");
+  ASSERT_NE(html, nullptr);
+  auto* label = qobject_cast<QLabel*>(stract.GetControl("title"));
+  EXPECT_EQ(label->text(), QString::fromUtf8("Первая"));
+  html->FollowLink("$go*1");
+  QApplication::processEvents();
+  EXPECT_EQ(received, (std::vector<std::string>{"page*go*1"}));
+
+  stract.RunCommandString("html_load*html*b.htm");
+  EXPECT_EQ(label->text(), QString::fromUtf8("Вторая"));
+  stract.RunCommandString("html_go_history*html*1");
+  EXPECT_EQ(label->text(), QString::fromUtf8("Первая"));
+  // A page that is not there: the error reaches the caller and the page shown stays.
+  EXPECT_THROW(stract.RunCommandString("html_load*html*none.htm"), EInOutError);
+  EXPECT_EQ(label->text(), QString::fromUtf8("Первая"));
+  EXPECT_THROW(stract.RunCommandString("html_go_history*html*x"), EConvertError);
+  EXPECT_TRUE(messages.Messages.empty());
 }
 
 TEST_F(InterpreterTest, UnknownCommandsGoToTheHandlerWithTheRest) {
