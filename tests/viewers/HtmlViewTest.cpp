@@ -19,6 +19,7 @@
 #include "platform/TextCodec.h"
 #include "util/Errors.h"
 #include "util/uUtils.h"
+#include "viewers/HtmlFormLayer.h"
 #include "viewers/skHTML.h"
 
 namespace kv {
@@ -202,6 +203,24 @@ TEST_F(HtmlViewTest, AMissingPageRaisesAndThePageShownStays) {
   EXPECT_EQ(view.CurrentFile(), Course("a.htm"));
   EXPECT_EQ(view.PlainText(), text);
   EXPECT_EQ(view.History().size(), 1u);
+}
+
+TEST_F(HtmlViewTest, BrokenPagesLoadWithoutMessages) {
+  test::TMessageCapture messages;
+  course.Write("broken.htm",
+               "<html><body><p>open <b><i><table><tr><td>cell &bogus; &#99999999; &#x; <img src=\"none.gif\">"
+               "<link rel=stylesheet href=\"none.css\"><a href=\"broken.htm\">me</a><input type=radio name=a>"
+               "<select><option>x");
+  course.Write("wrong.htm", "<meta charset=\"utf-8\"><p>\xCF\xF0\xE8\xE2\xE5\xF2 \xFF\xFE</p>");
+  view.LoadPage("broken.htm");
+  EXPECT_NE(view.PlainText().find("cell"), std::string::npos);
+  view.FollowLink("broken.htm");  // a page that links to itself
+  QApplication::processEvents();
+  EXPECT_EQ(view.CurrentFile(), Course("broken.htm"));
+  EXPECT_EQ(view.Viewer()->Forms()->Controls().size(), 2u);
+  view.LoadPage("wrong.htm");  // not UTF-8 at all: shown, not refused
+  EXPECT_FALSE(view.PlainText().empty());
+  EXPECT_TRUE(messages.Messages.empty());
 }
 
 TEST_F(HtmlViewTest, APageItsPictureAndItsStyleSheetComeThroughThePack) {
