@@ -37,6 +37,7 @@ void TfrmMain::FormCreate() {
     OpenPack(ProgramFolder() + "interface.dat");
     FFocusEdit = new QLineEdit(this);
     FFocusEdit->hide();
+    FOptions = LoadOptions();
     FStractMain = BuildDescription("struct_main.txt");
     FStractOther = BuildDescription("struct_other.txt");
     FStractShow = BuildDescription("struct_show.txt");

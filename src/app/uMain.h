@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "skForm.h"
+#include "tutor/Options.h"
 
 class QLineEdit;
 
@@ -24,6 +25,8 @@ class TfrmMain : public TSkForm {
   TSkStract* StractOther() const { return FStractOther.get(); }
   TSkStract* StractShow() const { return FStractShow.get(); }
 
+  const TOptions& Options() const { return FOptions; }
+
   // The application handler of the three interpreters.
   void OnAppCommand(RHelpAction& action);
 
@@ -40,6 +43,7 @@ class TfrmMain : public TSkForm {
   std::unique_ptr<TSkStract> FStractOther;
   std::unique_ptr<TSkStract> FStractShow;
   QLineEdit* FFocusEdit = nullptr;
+  TOptions FOptions;
   bool FActivated = false;
 };
 

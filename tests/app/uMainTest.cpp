@@ -15,12 +15,15 @@ TEST(MainWindow, OpensTheCoursePackAndClosesItWithTheWindow) {
   TPackWriter writer;
   for (const char* name : {"struct_main.txt", "struct_other.txt", "struct_show.txt"})
     writer.Add(name, "[form]\r\ntype=form\r\n", true);
+  writer.Add("options.txt", "timer=15\r\ncount_test=5;5\r\n", true);
   writer.Write(course.Native() + "interface.dat");
   {
     TfrmMain window;
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Кварнель"));
     EXPECT_EQ(window.size(), QSize(688, 453));
     EXPECT_EQ(FindMember("struct_main.txt"), 0);
+    EXPECT_EQ(window.Options().TimerMinutes, 15);
+    EXPECT_EQ(window.Options().Tests.Size(), 2);
     // Three descriptions, one page each; the start screen shows.
     ASSERT_NE(window.Notebook(), nullptr);
     EXPECT_EQ(window.Notebook()->count(), 3);
