@@ -1,0 +1,73 @@
+#include "Topics.h"
+
+#include <pugixml.hpp>
+
+#include "util/Cp1251.h"
+
+namespace kv {
+namespace {
+
+// The declaration's encoding decides: UTF-8 text becomes course text; any
+// other is taken as the course's own single-byte text, byte for byte.
+bool DeclaresUtf8(const std::string& bytes) {
+  const std::string head = LowerCase(bytes.substr(0, std::min<std::size_t>(bytes.size(), 200)));
+  const std::size_t declaration = head.find("<?xml");
+  if (declaration == std::string::npos) return false;
+  const std::size_t end = head.find("?>", declaration);
+  const std::string text = head.substr(declaration, end == std::string::npos ? std::string::npos : end - declaration);
+  return text.find("utf-8") != std::string::npos || text.find("utf8") != std::string::npos;
+}
+
+}  // namespace
+
+bool TTopics::Parse(const std::string& bytes, std::string& error) {
+  FTopics.clear();
+  pugi::xml_document document;
+  // Parsed as UTF-8 without conversion, Windows-1251 bytes pass through unchanged.
+  const pugi::xml_parse_result result =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
+  if (!result) {
+    error = result.description();
+    return false;
+  }
+  const pugi::xml_node root = document.child("root");
+  if (!root) {
+    error = "no root element";
+    return false;
+  }
+  const bool utf8 = DeclaresUtf8(bytes);
+  auto text = [utf8](const char* value) { return utf8 ? Utf8ToCp1251(value) : std::string(value); };
+  for (const pugi::xml_node node : root.children()) {
+    TTopic topic;
+    topic.Format = text(node.attribute("format").value());
+    topic.Name = text(node.child("name").text().get());
+    topic.HporaName = text(node.child("hpora_name").text().get());
+    const pugi::xml_node html = node.child("html");
+    topic.HasInfo = static_cast<bool>(html);
+    topic.InfoFile = text(html.attribute("file").value());
+    const pugi::xml_node hpora = node.child("hpora");
+    topic.HasHpora = static_cast<bool>(hpora);
+    topic.HporaFile = text(hpora.attribute("html").value());
+    topic.HporaPrintFile = text(hpora.attribute("file").value());
+    topic.HporaPrintCount = text(hpora.attribute("count").value());
+    FTopics.push_back(std::move(topic));
+  }
+  return true;
+}
+
+const std::string& TTopics::Title(int index, TPageKind kind) const {
+  const TTopic& topic = FTopics.at(static_cast<std::size_t>(index));
+  return kind == TPageKind::Info ? topic.Name : topic.HporaName;
+}
+
+bool TTopics::InSequence(int index, TPageKind kind) const {
+  const TTopic& topic = FTopics.at(static_cast<std::size_t>(index));
+  return kind == TPageKind::Info ? topic.HasInfo : topic.HasHpora;
+}
+
+const std::string& TTopics::PageFile(int index, TPageKind kind) const {
+  const TTopic& topic = FTopics.at(static_cast<std::size_t>(index));
+  return kind == TPageKind::Info ? topic.InfoFile : topic.HporaFile;
+}
+
+}  // namespace kv
