@@ -1,5 +1,6 @@
 #include "Topics.h"
 
+#include <algorithm>
 #include <pugixml.hpp>
 
 #include "util/Cp1251.h"
@@ -63,6 +64,18 @@ const std::string& TTopics::Title(int index, TPageKind kind) const {
 bool TTopics::InSequence(int index, TPageKind kind) const {
   const TTopic& topic = FTopics.at(static_cast<std::size_t>(index));
   return kind == TPageKind::Info ? topic.HasInfo : topic.HasHpora;
+}
+
+bool TTopics::HasPrev(int index, TPageKind kind) const {
+  for (int i = std::min(index, Count()) - 1; i >= 0; --i)
+    if (InSequence(i, kind)) return true;
+  return false;
+}
+
+bool TTopics::HasNext(int index, TPageKind kind) const {
+  for (int i = std::max(index + 1, 0); i < Count(); ++i)
+    if (InSequence(i, kind)) return true;
+  return false;
 }
 
 const std::string& TTopics::PageFile(int index, TPageKind kind) const {

@@ -34,6 +34,9 @@ class TTopics {
   const std::string& Title(int index, TPageKind kind) const;
   bool InSequence(int index, TPageKind kind) const;
   const std::string& PageFile(int index, TPageKind kind) const;
+  // Whether a topic before (after) `index` belongs to the sequence of this kind.
+  bool HasPrev(int index, TPageKind kind) const;
+  bool HasNext(int index, TPageKind kind) const;
 
  private:
   std::vector<TTopic> FTopics;

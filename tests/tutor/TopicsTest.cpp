@@ -39,6 +39,14 @@ TEST(Topics, ReadTitlesPagesAndSequences) {
   EXPECT_TRUE(topics.InSequence(1, TPageKind::Info));
   EXPECT_FALSE(topics.InSequence(1, TPageKind::Hpora));
   EXPECT_EQ(topics.Title(2, TPageKind::Info), "");
+  // Steps count the topics of the sequence (an "html" or "hpora" element), titled or not.
+  EXPECT_FALSE(topics.HasPrev(0, TPageKind::Info));
+  EXPECT_TRUE(topics.HasNext(0, TPageKind::Info));
+  EXPECT_FALSE(topics.HasNext(1, TPageKind::Info));
+  EXPECT_TRUE(topics.HasNext(0, TPageKind::Hpora));
+  EXPECT_TRUE(topics.HasPrev(2, TPageKind::Hpora));
+  EXPECT_FALSE(topics.HasPrev(1, TPageKind::Hpora) && topics.HasNext(2, TPageKind::Hpora));
+  EXPECT_TRUE(topics.HasPrev(99, TPageKind::Info));  // a number past the list looks back from its end
 
   const std::map<std::string, std::string> files = {
       {"header.html", "<ul>"}, {"item.html", "<li><a href=\"%s*%d\">%s</a>"}, {"item2.html", "<li class=x>%2:s"},
