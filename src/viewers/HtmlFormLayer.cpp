@@ -198,7 +198,11 @@ THtmlFormLayer::TControl MakeControl(int index, const THtmlFormElement& element,
 std::optional<QPoint> PlaceholderTopLeft(const QTextBrowser& viewer, int position, int height) {
   const QTextDocument* document = viewer.document();
   const QTextBlock block = document->findBlock(position);
-  const QRectF blockRect = document->documentLayout()->blockBoundingRect(block);  // lays the page out that far
+  // Qt lays a long page out bit by bit; a control whose text is not laid out
+  // yet waits (hidden) for the next placing rather than forcing the whole
+  // page's layout now.
+  if (!block.layout() || block.layout()->lineCount() == 0) return std::nullopt;
+  const QRectF blockRect = document->documentLayout()->blockBoundingRect(block);
   const int inBlock = position - block.position();
   const QTextLine line = block.layout()->lineForTextPosition(inBlock);
   if (!line.isValid()) return std::nullopt;
@@ -254,6 +258,10 @@ QSize THtmlFormLayer::PlaceholderSize(int index) const {
 
 void THtmlFormLayer::Place() {
   if (!FPositionsKnown) FindPlaceholders();
+  // The page is laid out down to the bottom of what the view shows; controls
+  // further down wait for their text to be laid out (Qt does that bit by bit).
+  const qreal bottom = FViewer->verticalScrollBar()->value() + FViewer->viewport()->height();
+  FViewer->document()->documentLayout()->hitTest(QPointF(0, bottom), Qt::FuzzyHit);
   for (std::size_t i = 0; i < FControls.size(); ++i) {
     QWidget* widget = FControls[i].Widget;
     if (!widget) continue;

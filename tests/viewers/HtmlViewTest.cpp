@@ -223,6 +223,24 @@ TEST_F(HtmlViewTest, BrokenPagesLoadWithoutMessages) {
   EXPECT_TRUE(messages.Messages.empty());
 }
 
+TEST_F(HtmlViewTest, ControlsFarDownALongPageAppearWhenScrolledTo) {
+  std::string page = "<html><body>";
+  for (int i = 0; i < 3000; ++i) page += "<p>line " + std::to_string(i) + "</p>";
+  page += "<p><input type=text id=last value=end></p></body></html>";
+  course.Write("long.htm", page);
+  view.LoadPage("long.htm");
+  QScrollBar* bar = view.Viewer()->verticalScrollBar();
+  for (int i = 0; i < 20 && bar->value() < bar->maximum(); ++i) {
+    bar->setValue(bar->maximum());
+    QApplication::processEvents();
+  }
+  const THtmlFormLayer& forms = *view.Viewer()->Forms();
+  QWidget* field = forms.Controls().at(0).Widget;
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(field->isVisible());
+  EXPECT_TRUE(view.Viewer()->viewport()->rect().contains(field->geometry().center()));
+}
+
 TEST_F(HtmlViewTest, APageItsPictureAndItsStyleSheetComeThroughThePack) {
   QImage tall(30, 250, QImage::Format_RGB32);
   tall.fill(Qt::green);
