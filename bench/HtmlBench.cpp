@@ -46,7 +46,7 @@ std::string Picture() {
 
 // About 1 MiB of a theory page: paragraphs, a table now and then, pictures.
 std::string BigPage() {
-  std::string page = "<html><head><title>Big</title><link rel=\"stylesheet\" href=\"style.css\"></head><body>";
+  std::string page = "<html><head><title>Big</title><link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\"></head><body>";
   for (int i = 0; page.size() < (1u << 20); ++i) {
     page += "<h2>Section " + std::to_string(i) + "</h2><p>Plants, animals and fungi are <b>living</b> nature; "
             "air, water and rocks are <i>non-living</i>. A cell has a membrane, cytoplasm and a nucleus.</p>";

@@ -257,6 +257,7 @@ QSize THtmlFormLayer::PlaceholderSize(int index) const {
 }
 
 void THtmlFormLayer::Place() {
+  if (FControls.empty()) return;
   if (!FPositionsKnown) FindPlaceholders();
   // The page is laid out down to the bottom of what the view shows; controls
   // further down wait for their text to be laid out (Qt does that bit by bit).
