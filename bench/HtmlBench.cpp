@@ -10,29 +10,18 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "OffscreenHost.h"
 #include "pack/PackWriter.h"
 #include "pack/gPack.h"
 #include "platform/TextCodec.h"
-#include "util/Messages.h"
 #include "util/uUtils.h"
 #include "viewers/HtmlFormLayer.h"
 #include "viewers/skHTML.h"
 
 namespace {
-
-// The temporary course goes when the process ends (the host itself is never destroyed).
-void RemoveAtExit(const std::string& folder) {
-  static std::string removed;
-  removed = folder;
-  std::atexit([] {
-    std::error_code error;
-    std::filesystem::remove_all(removed, error);
-  });
-}
 
 std::string Picture() {
   QImage image(64, 48, QImage::Format_RGB32);
@@ -78,21 +67,11 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }
 
 struct THost {
-  int Argc = 1;
-  char Name[8] = "bench";
-  char* Argv[2] = {Name, nullptr};
   std::string Big;
   std::string Loose;  // the page's style sheet and pictures as plain files, for the yardstick
 
   THost() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's own statics may already be gone.
-    new QApplication(Argc, Argv);
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvbench.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    RemoveAtExit(pattern);
-    kv::SetProgramFolder(pattern);
-    kv::SetMessageSink([](const std::string&) {});
+    const std::string folder = kv::test::StartOffscreenHost();
     Big = BigPage();
     kv::TPackWriter writer;
     writer.Add("big.htm", Big, true);
@@ -100,10 +79,10 @@ struct THost {
     const std::string style = "p { color: #203020; } h2 { color: #1F6B52; }";
     writer.Add("style.css", style, false);
     for (int i = 0; i < 5; ++i) writer.Add("pics\\p" + std::to_string(i) + ".png", Picture(), false);
-    Loose = pattern + "/loose/";
+    Loose = folder + "loose/";
     WriteFile(Loose + "style.css", style);
     for (int i = 0; i < 5; ++i) WriteFile(Loose + "pics/p" + std::to_string(i) + ".png", Picture());
-    writer.Write(pattern + "/interface.dat");
+    writer.Write(folder + "interface.dat");
     kv::OpenPack(kv::ProgramFolder() + "interface.dat");
   }
 };

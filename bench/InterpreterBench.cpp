@@ -2,28 +2,14 @@
 // parsing and dispatching command strings.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "OffscreenHost.h"
 #include "app/skForm.h"
 #include "interpreter/skUseStract.h"
-#include "util/Messages.h"
-#include "util/uUtils.h"
 
 namespace {
-
-// The temporary course goes when the process ends (the host itself is never destroyed).
-void RemoveAtExit(const std::string& folder) {
-  static std::string removed;
-  removed = folder;
-  std::atexit([] {
-    std::error_code error;
-    std::filesystem::remove_all(removed, error);
-  });
-}
 
 // 100 panels in a column, each holding a button, a label, an edit box and a check box.
 std::string Description500() {
@@ -45,25 +31,12 @@ std::string Description500() {
 class TBenchHost {
  public:
   TBenchHost() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's own statics may already be gone.
-    new QApplication(FArgc, FArgv);
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvbench.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    FFolder = pattern;
-    kv::SetProgramFolder(FFolder);
-    RemoveAtExit(FFolder);
-    kv::SetMessageSink([](const std::string&) {});
+    const std::string folder = kv::test::StartOffscreenHost();
     const std::string text = Description500();
-    std::FILE* file = std::fopen((FFolder + "/d500.txt").c_str(), "wb");
+    std::FILE* file = std::fopen((folder + "d500.txt").c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
   }
- private:
-  int FArgc = 1;
-  char FName[8] = "bench";
-  char* FArgv[2] = {FName, nullptr};
-  std::string FFolder;
 };
 
 TBenchHost& Host() {

@@ -5,28 +5,17 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "OffscreenHost.h"
 #include "app/skForm.h"
 #include "interpreter/skUseStract.h"
 #include "util/Cp1251.h"
 #include "util/Errors.h"
-#include "util/Messages.h"
 #include "util/TextLines.h"
 #include "util/uUtils.h"
 
 namespace {
-
-// The temporary course goes when the process ends (the host itself is never destroyed).
-void RemoveAtExit(const std::string& folder) {
-  static std::string removed;
-  removed = folder;
-  std::atexit([] {
-    std::error_code error;
-    std::filesystem::remove_all(removed, error);
-  });
-}
 
 // Commands that would leave the test: open modal windows, start programs or end the player.
 std::string Tamed(std::string text) {
@@ -38,22 +27,7 @@ std::string Tamed(std::string text) {
 }
 
 struct TFuzzHost {
-  int Argc = 1;
-  char Name[16] = "describe_fuzz";
-  char* Argv[2] = {Name, nullptr};
-  std::string Course;
-
-  TFuzzHost() {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit Qt's own statics may already be gone.
-    new QApplication(Argc, Argv);
-    std::string pattern = (std::filesystem::temp_directory_path() / "kvfuzz.XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    Course = pattern + "/";
-    RemoveAtExit(pattern);
-    kv::SetProgramFolder(Course);
-    kv::SetMessageSink([](const std::string&) {});
-  }
+  std::string Course = kv::test::StartOffscreenHost();
 };
 
 TFuzzHost& Host() {
