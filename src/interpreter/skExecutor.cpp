@@ -5,6 +5,7 @@
 
 #include "app/skForm.h"
 #include "controls/skButtons.h"
+#include "controls/skFlash.h"
 #include "controls/skInputs.h"
 #include "controls/skLabels.h"
 #include "controls/skPanels.h"
@@ -87,8 +88,27 @@ bool TSkStract::RunBuiltIn(const RCommand& command, const RHelpAction& action) {
     ShowMenu(a1, a2, action);
   } else if (name == "media_load" || name == "media_pause" || name == "media_stop" || name == "media_play") {
     GetTyped("media", a1);
-  } else if (name == "flash_load" || name == "flash_pause" || name == "flash_play" || name == "flash_stop") {
-    GetTyped("flash", a1);
+  } else if (name == "flash_load") {
+    if (auto* flash = GetFlash(a1)) {
+      flash->LoadMovie(a2);
+      flash->Play();
+    }
+  } else if (name == "flash_play") {
+    if (auto* flash = GetFlash(a1)) flash->Play();
+  } else if (name == "flash_stop") {
+    if (auto* flash = GetFlash(a1)) {
+      flash->Stop();
+      flash->SetFrameNum(0);
+    }
+  } else if (name == "flash_pause") {
+    if (auto* flash = GetFlash(a1)) {
+      if (flash->Playing()) {
+        flash->Stop();
+      } else {
+        flash->GotoFrame(flash->FrameNum() - 1);
+        flash->Play();
+      }
+    }
   } else if (name == "run") {
     const std::string path = ProgramPath(a1);
     ShellOpen(path, a2, "open");

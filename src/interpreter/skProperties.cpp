@@ -11,6 +11,7 @@
 
 #include "app/skForm.h"
 #include "controls/skButtons.h"
+#include "controls/skFlash.h"
 #include "controls/skInputs.h"
 #include "controls/skLabels.h"
 #include "controls/skPanels.h"
@@ -283,6 +284,14 @@ void TSkStract::ApplyTypeKey(QObject* object, const std::string& type, const std
     else if (key == "check") radio->setChecked(ParseBool(value, false));
   } else if (auto* html = qobject_cast<TSkHtml*>(object)) {
     ApplyHtmlKey(html, key, value);
+  } else if (auto* flash = qobject_cast<TSkFlash*>(object)) {
+    if (key == "track_bar") flash->SetTrackBar(GetTrackBar(value));
+    else if (key == "loop") flash->SetLoop(ParseBool(value, false));
+    else if (key == "load") {
+      flash->LoadMovie(ProgramPath(value));
+      flash->GotoFrame(1);
+      flash->Play();
+    }
   } else if (auto* spin = qobject_cast<TSkSpinEdit*>(object)) {
     if (key == "max") spin->SetMaxLimit(StrToInt(value));
     else if (key == "min") spin->SetMinLimit(StrToInt(value));
@@ -292,15 +301,8 @@ void TSkStract::ApplyTypeKey(QObject* object, const std::string& type, const std
 void TSkStract::ApplyHtmlKey(TSkHtml* html, const std::string& key, const std::string& value) {
   if (key == "move_cursor") html->SetDragScroll(ParseBool(value, false));
   else if (key == "load") html->LoadPage(value);
-  else if (key == "menu") {
-    TSkPopMenu* menu = GetPopMenu(value);
-    html->Viewer()->setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
-    QObject::disconnect(html->Viewer(), &QWidget::customContextMenuRequested, nullptr, nullptr);
-    if (menu)
-      QObject::connect(html->Viewer(), &QWidget::customContextMenuRequested, menu, [menu, html](const QPoint& at) {
-        menu->popup(html->Viewer()->viewport()->mapToGlobal(at));
-      });
-  } else if (key == "color") {
+  else if (key == "menu") html->SetContextMenu(GetPopMenu(value));
+  else if (key == "color") {
     QPalette palette = html->Viewer()->palette();
     palette.setColor(QPalette::Base, ToQColor(ParseColor(value)));
     html->Viewer()->setPalette(palette);

@@ -12,6 +12,7 @@
 #include "skValues.h"
 #include "app/skForm.h"
 #include "controls/skButtons.h"
+#include "controls/skFlash.h"
 #include "controls/skInputs.h"
 #include "controls/skLabels.h"
 #include "controls/skPanels.h"
@@ -47,7 +48,7 @@ QSize DefaultSize(const std::string& type) {
       {"button", {75, 25}},     {"sp_button", {23, 22}},   {"panel", {185, 41}},    {"parent_panel", {100, 50}},
       {"split", {3, 100}},      {"label", {100, 17}},      {"track_bar", {150, 30}}, {"list_box", {121, 97}},
       {"scroll_box", {185, 41}}, {"edit_box", {121, 23}},  {"check_box", {97, 19}}, {"r_button", {113, 19}},
-      {"progress_bar", {150, 16}}, {"combo_box", {145, 23}}, {"spin_edit", {121, 23}}, {"html", {300, 200}},
+      {"progress_bar", {150, 16}}, {"combo_box", {145, 23}}, {"spin_edit", {121, 23}}, {"html", {300, 200}}, {"flash", {320, 240}},
   };
   for (const auto& [name, size] : kSizes)
     if (type == name) return size;
@@ -296,6 +297,10 @@ QObject* TSkStract::MakeObject(QWidget* parent, const std::string& name, const s
     auto* html = new TSkHtml(parent);
     html->FOnCommand = [this](RHelpAction& action) { Guarded([&] { ExecuteAction(action); }); };
     widget = html;
+  } else if (type == "flash") {
+    auto* flash = new TSkFlash(parent);
+    flash->FOnCommand = [this](RHelpAction& action) { Guarded([&] { ExecuteAction(action); }); };
+    widget = flash;
   } else {
     ReportError("MakeObject. " + Utf8ToCp1251("Объект ") + name + Utf8ToCp1251(" имеет неизвестный тип ") + rawType);
     return nullptr;
@@ -368,6 +373,7 @@ TSkComboBox* TSkStract::GetComboBox(const std::string& n) {
 }
 QWidget* TSkStract::GetScrollBox(const std::string& n) { return qobject_cast<QWidget*>(GetTyped("scroll_box", n)); }
 TSkHtml* TSkStract::GetHtml(const std::string& n) { return qobject_cast<TSkHtml*>(GetTyped("html", n)); }
+TSkFlash* TSkStract::GetFlash(const std::string& n) { return qobject_cast<TSkFlash*>(GetTyped("flash", n)); }
 
 TSkComboBox* TSkStract::FindComboByCommand(const std::string& command) {
   for (const TRegistered& entry : FObjects)

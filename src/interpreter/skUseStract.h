@@ -38,6 +38,7 @@ class TSkCheckBox;
 class TSkListBox;
 class TSkSpinEdit;
 class TSkHtml;
+class TSkFlash;
 
 class TSkStract : public QObject {
   Q_OBJECT
@@ -87,6 +88,7 @@ class TSkStract : public QObject {
   TSkComboBox* GetComboBox(const std::string& name);
   QWidget* GetScrollBox(const std::string& name);
   TSkHtml* GetHtml(const std::string& name);
+  TSkFlash* GetFlash(const std::string& name);
   // The first combo box whose action, cut at its first "*", is `command`.
   TSkComboBox* FindComboByCommand(const std::string& command);
   TSkSpeedButton* FindSpButtonByCommand(const std::string& command, const std::string& rest);

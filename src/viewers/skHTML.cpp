@@ -4,6 +4,7 @@
 #include <QTextCursor>
 
 #include "controls/skLabels.h"
+#include "controls/skPopMenu.h"
 #include "platform/TextCodec.h"
 #include "util/Errors.h"
 #include "util/Messages.h"
@@ -82,6 +83,19 @@ void TSkHtml::SetDragScroll(bool on) {
   FDragScroll = on;
   Viewer()->setTextInteractionFlags(on ? Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard
                                        : Qt::TextBrowserInteraction);
+}
+
+void TSkHtml::SetTextSelection(bool on) {
+  const Qt::TextInteractionFlags links = Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard;
+  Viewer()->setTextInteractionFlags(on ? links | Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard : links);
+}
+
+void TSkHtml::SetContextMenu(TSkPopMenu* menu) {
+  Viewer()->setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+  QObject::disconnect(Viewer(), &QWidget::customContextMenuRequested, nullptr, nullptr);
+  if (!menu) return;
+  QObject::connect(Viewer(), &QWidget::customContextMenuRequested, menu,
+                   [menu, this](const QPoint& at) { menu->popup(Viewer()->viewport()->mapToGlobal(at)); });
 }
 
 void TSkHtml::HtmlBack() { StepHistory(1); }

@@ -13,6 +13,7 @@
 namespace kv {
 
 class TSkLabel;
+class TSkPopMenu;
 
 class TSkHtml : public THtmlEx {
   Q_OBJECT
@@ -27,6 +28,10 @@ class TSkHtml : public THtmlEx {
   bool FindText(const std::string& text);
   std::string ShowPicture(const std::string& referenceFile, const std::string& pictureFile);
   void SetDragScroll(bool on);
+  // Whether the reader may select the page's text (links work either way).
+  void SetTextSelection(bool on);
+  // The menu a right click opens on the page; none gives the viewer's own.
+  void SetContextMenu(TSkPopMenu* menu);
 
   void HtmlBack();     // an older page
   void HtmlForward();  // a newer page
