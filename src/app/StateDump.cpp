@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "viewers/HtmlFormLayer.h"
 #include "viewers/skHTML.h"
 #include "skForm.h"
+#include "uMain.h"
 
 namespace kv {
 namespace {
@@ -121,7 +123,15 @@ QJsonObject DumpState() {
                                {"page", stract->PageIndex()},
                                {"objects", objects}});
   }
-  return QJsonObject{{"messages", messages}, {"windows", windows}};
+  QJsonObject dump{{"messages", messages}, {"windows", windows}};
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (const auto* main = qobject_cast<TfrmMain*>(window)) {
+      const TTutorState& state = main->State();
+      dump["tutor"] = QJsonObject{{"topic_index", state.TopicIndex},
+                                  {"page_kind", QString::fromStdString(state.PageKind)},
+                                  {"print_mode", state.PrintMode}};
+    }
+  return dump;
 }
 
 }  // namespace kv
