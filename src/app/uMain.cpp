@@ -88,6 +88,11 @@ void TfrmMain::ShowTestStart() {
   if (TSkHtml* html = FScreen->Html()) html->LoadPage(FOptions.Date.BeforeTest);
 }
 
+TfrmProgress& TfrmMain::ProgressWindow() {
+  if (!FProgress) FProgress = std::make_unique<TfrmProgress>(this);
+  return *FProgress;
+}
+
 void TfrmMain::OnHtmlProgress(int percent) {
   if (!FProgress) return;
   FProgress->SetProgress(percent);

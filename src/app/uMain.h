@@ -45,6 +45,8 @@ class TfrmMain : public TSkForm {
 
   // The page shown before an exam.
   void ShowTestStart();
+  // The progress window of making and checking exams, made on first use.
+  TfrmProgress& ProgressWindow();
 
  protected:
   bool event(QEvent* event) override;

@@ -108,14 +108,17 @@ void TSkFlash::Stop() {
 
 void TSkFlash::GotoFrame(int frame) {
   if (!FMovie) return;
-  // Qt can only jump to frames of a started movie; a stopped one stays stopped.
-  const bool wasRunning = FMovie->state() == QMovie::Running;
-  if (FMovie->state() == QMovie::NotRunning) {
+  const int target = std::clamp(frame, 0, std::max(0, TotalFrames() - 1));
+  const bool wasRunning = Playing();
+  // Animations are read forwards only: an earlier frame is reached from the start.
+  if (FMovie->state() == QMovie::NotRunning || target < CurrentFrame()) {
+    FMovie->stop();
     FMovie->start();
-    FMovie->setPaused(true);
   }
-  FMovie->jumpToFrame(std::clamp(frame, 0, std::max(0, TotalFrames() - 1)));
-  if (!wasRunning) FMovie->setPaused(true);
+  FMovie->setPaused(true);
+  while (CurrentFrame() < target && FMovie->jumpToNextFrame()) {
+  }
+  if (wasRunning) FMovie->setPaused(false);
 }
 
 int TSkFlash::CurrentFrame() const { return FMovie ? std::max(0, FMovie->currentFrameNumber()) : 0; }

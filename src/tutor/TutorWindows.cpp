@@ -57,9 +57,6 @@ void TfrmProgress::SetProgress(int percent) {
 
 int TfrmProgress::Progress() const { return FBar ? FBar->value() : 0; }
 
-void TfrmProgress::closeEvent(QCloseEvent* event) {
-  if (event->spontaneous()) event->ignore();
-  else TSkForm::closeEvent(event);
-}
+void TfrmProgress::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 }  // namespace kv

@@ -30,8 +30,8 @@ class TfrmProgress : public TSkForm {
   int Progress() const;
 
  protected:
-  // The window comes back with every exam, so the pupil cannot close it:
-  // it goes when the work it shows is done.
+  // The window comes back with every exam, so it is never closed: it is
+  // hidden when the work it shows is done.
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include "tutor/Journal.h"
 #include "tutor/Textbook.h"
 #include "tutor/TutorScreen.h"
+#include "tutor/TutorWindows.h"
 #include "viewers/skHTML.h"
 
 namespace kv {
@@ -397,6 +399,29 @@ TEST_F(TutorTest, ReadingAndDemoWindowsAreModal) {
   inspectAndClose([](TfrmFORM&) {});
   Run(window, "play_other*missing.swf");
   EXPECT_EQ(messages.Messages, (std::vector<std::string>{"Не найден файл missing.swf"}));
+}
+
+TEST_F(TutorTest, TheProgressWindowFollowsPageLoadsAndStaysOpen) {
+  course.Write("struct_progress.txt",
+               "[progress_form]\r\ntype=form\r\n[progress]\r\ntype=progress_bar\r\n[x]\r\ntype=sp_button\r\naction=go_info\r\n");
+  TfrmMain window;
+  Run(window, "go_info");  // no progress window yet: nothing to follow
+  TfrmProgress& progress = window.ProgressWindow();
+  EXPECT_EQ(&progress, &window.ProgressWindow());
+  progress.SetProgress(0);
+  Run(window, "info*0");
+  EXPECT_EQ(progress.Progress(), 100);
+  // Its commands reach nothing of the tutor.
+  const std::string before = PageFile(window);
+  for (TSkStract* stract : TSkStract::Living())
+    if (stract->FileName() == "struct_progress.txt") stract->FireControl(stract->GetControl("x"));
+  EXPECT_EQ(PageFile(window), before);
+  // The pupil cannot close it.
+  progress.show();
+  QCloseEvent close;
+  QApplication::sendEvent(&progress, &close);
+  EXPECT_FALSE(close.isAccepted());
+  EXPECT_TRUE(messages.Messages.empty());
 }
 
 }  // namespace
