@@ -62,6 +62,13 @@ bool TScriptRunner::ReadScript(const QString& file, QStringList& lines) {
 void TScriptRunner::Start() { QTimer::singleShot(0, this, &TScriptRunner::Step); }
 
 void TScriptRunner::Step() {
+  // A line that lets pending events run in the middle of its work (a page
+  // repainting while it loads) is not interrupted by the next line; a modal
+  // window it opens is what the next lines act on.
+  if (FRunning && QApplication::activeModalWidget() == FModalAtStart) {
+    QTimer::singleShot(0, this, &TScriptRunner::Step);
+    return;
+  }
   if (FNext >= FLines.size()) {
     QApplication::exit(0);
     return;
@@ -71,11 +78,17 @@ void TScriptRunner::Step() {
   // line opens does not hold the script up.
   QTimer::singleShot(0, this, &TScriptRunner::Step);
   if (line.isEmpty() || line.startsWith('#')) return;
+  const QPointer<QWidget> outerModal = FModalAtStart;
+  const bool outerRunning = FRunning;
+  FModalAtStart = QApplication::activeModalWidget();
+  FRunning = true;
   try {
     RunLine(line);
   } catch (const EError& error) {
     ShowMessage(error.what());
   }
+  FRunning = outerRunning;
+  FModalAtStart = outerModal;
 }
 
 TSkStract* TScriptRunner::Find(const QString& description) {

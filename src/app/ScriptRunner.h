@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <QStringList>
 #include <string>
 
@@ -33,6 +35,9 @@ class TScriptRunner : public QObject {
 
   QStringList FLines;
   int FNext = 0;
+  // A line is running, and the modal window that was active when it started.
+  bool FRunning = false;
+  QPointer<QWidget> FModalAtStart;
 };
 
 }  // namespace kv
