@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <QStackedWidget>
 
 #include "MessageDisplay.h"
 #include "controls/skButtons.h"
@@ -121,6 +122,9 @@ QJsonObject DumpState() {
     windows.append(QJsonObject{{"description", Utf8(stract->FileName())},
                                {"visible", stract->Form()->isVisible()},
                                {"page", stract->PageIndex()},
+                               // Whether its page is the one its window shows.
+                               {"active", stract->Page() && stract->Form()->Notebook() &&
+                                              stract->Form()->Notebook()->currentWidget() == stract->Page()},
                                {"objects", objects}});
   }
   QJsonObject dump{{"messages", messages}, {"windows", windows}};

@@ -9,8 +9,9 @@
 
 namespace {
 
-// Runs the player on its demo course with a script; returns the last dump.
-QJsonObject RunTour(const QString& script, QString& errors) {
+// Runs the player on a course (its demo course when none is given) with a
+// script; returns the last dump.
+QJsonObject RunTour(const QString& script, QString& errors, const QString& course = QString()) {
   QTemporaryDir dir;
   const QString dump = dir.filePath("dump.json");
   QFile file(dir.filePath("tour.txt"));
@@ -21,7 +22,9 @@ QJsonObject RunTour(const QString& script, QString& errors) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
   player.setProcessEnvironment(environment);
-  player.start(KV_PLAYER, {"--script", file.fileName()});
+  QStringList arguments{"--script", file.fileName()};
+  if (!course.isEmpty()) arguments.prepend(course);
+  player.start(KV_PLAYER, arguments);
   player.waitForFinished(30000);
   errors = QString::fromUtf8(player.readAllStandardError());
   QFile result(dump);
@@ -60,3 +63,63 @@ TEST(DemoTour, StartsQuietlyAndAnswersTheUser) {
   ASSERT_EQ(messages.size(), 2) << errors.toStdString();
   EXPECT_EQ(messages[0].toString(), "info");  // the chapter's command reached the application
 }
+
+namespace {
+
+// The description whose page the main window shows.
+QString ActivePage(const QJsonObject& dump) {
+  for (const QJsonValue& window : dump["windows"].toArray())
+    if (window.toObject()["active"].toBool() && window.toObject()["description"].toString().startsWith("struct_"))
+      return window.toObject()["description"].toString();
+  return {};
+}
+
+// The textbook's tour, step by step: the command, then what the dump shows.
+void CheckTextbookTour(const QString& course) {
+  struct TStep {
+    const char* Commands;
+    const char* Page;  // the description shown
+    int Topic;
+    const char* Kind;
+    int PrintMode;
+    bool Title, GoInfoEnabled;
+  };
+  const TStep steps[] = {
+      {"run struct_main.txt goto*1", "struct_show.txt", 0, "html", 0, false, false},
+      {"run struct_show.txt go_info", "struct_show.txt", 0, "html", 0, false, false},
+      {"run struct_show.txt info*0", "struct_show.txt", 0, "html", 2, true, true},
+      {"run struct_show.txt go_next", "struct_show.txt", 1, "html", 2, true, true},
+      {"run struct_show.txt go_prev", "struct_show.txt", 0, "html", 2, true, true},
+      {"run struct_show.txt go_to_hpora", "struct_show.txt", 0, "hpora", 1, true, true},
+      {"run struct_show.txt go_back", "struct_show.txt", 0, "hpora", 0, false, false},
+      {"run struct_show.txt goto*2", "struct_show.txt", 0, "hpora", 2, false, false},
+      {"run struct_show.txt goto*3", "struct_show.txt", 0, "hpora", 0, false, false},
+      {"run struct_show.txt goto*1", "struct_show.txt", 0, "hpora", 0, false, false},
+      {"run struct_show.txt goto*4", "struct_other.txt", 0, "hpora", 0, false, false},
+      {"run struct_other.txt show_main", "struct_main.txt", 0, "hpora", 0, false, false},
+  };
+  QString script;
+  for (const TStep& step : steps) {
+    script += QString(step.Commands) + "\n";
+    SCOPED_TRACE(step.Commands);
+    QString errors;
+    const QJsonObject dump = RunTour(script, errors, course);
+    ASSERT_FALSE(dump.isEmpty()) << errors.toStdString();
+    EXPECT_TRUE(dump["messages"].toArray().isEmpty()) << errors.toStdString();
+    EXPECT_EQ(ActivePage(dump), step.Page);
+    const QJsonObject tutor = dump["tutor"].toObject();
+    EXPECT_EQ(tutor["topic_index"].toInt(), step.Topic);
+    EXPECT_EQ(tutor["page_kind"].toString(), step.Kind);
+    EXPECT_EQ(tutor["print_mode"].toInt(), step.PrintMode);
+    EXPECT_EQ(Object(dump, "struct_show.txt", "label_title")["visible"].toBool(), step.Title);
+    EXPECT_EQ(Object(dump, "struct_show.txt", "but_go_info")["enabled"].toBool(), step.GoInfoEnabled);
+    EXPECT_EQ(Object(dump, "struct_show.txt", "but_print")["enabled"].toBool(), step.PrintMode != 0);
+  }
+}
+
+}  // namespace
+
+TEST(DemoTour, TheTextbookTourOnTheDemoCourse) { CheckTextbookTour(QString()); }
+
+// A course written apart from the demo, with its own layout, names of files and item variants.
+TEST(DemoTour, TheTextbookTourOnAnotherCourse) { CheckTextbookTour(KV_TEST_DATA "/tour_course"); }
