@@ -1020,6 +1020,193 @@ QImage Mushroom() {
   return image;
 }
 
+// A fir tree: a trunk and three stacked triangles.
+void DrawFir(QPainter& painter, QPointF base, double height, const QColor& colour) {
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x7A, 0x55, 0x36));
+  painter.drawRect(QRectF(base.x() - height * 0.05, base.y() - height * 0.14, height * 0.1, height * 0.14));
+  painter.setBrush(colour);
+  for (int i = 0; i < 3; ++i) {
+    const double bottom = base.y() - height * (0.1 + i * 0.26);
+    const double half = height * (0.32 - i * 0.07);
+    painter.drawPolygon(QPolygonF({QPointF(base.x() - half, bottom), QPointF(base.x() + half, bottom),
+                                   QPointF(base.x(), bottom - height * 0.4)}));
+  }
+  painter.restore();
+}
+
+// Nature under protection: the Red Book beside the sign of a nature reserve in a fir wood.
+QImage Protection() {
+  const QRectF picture(0, 0, kFigureWidth, kFigureHeight);
+  QImage image = Canvas(kFigureWidth, kFigureHeight, kWarmWhite);
+  QPainter painter(&image);
+  Smooth(painter);
+  QLinearGradient sky(0, 0, 0, 200);
+  sky.setColorAt(0, QColor(0xD9, 0xF1, 0xFA));
+  sky.setColorAt(1, kWarmWhite);
+  painter.fillRect(QRectF(0, 0, kFigureWidth, 200), sky);
+  DrawHills(painter, QRectF(0, 150, kFigureWidth, 80));
+  for (const auto& [x, h] : {std::pair{200.0, 120.0}, {236.0, 150.0}, {280.0, 110.0}, {318.0, 140.0}, {350.0, 100.0}})
+    DrawFir(painter, QPointF(x, 206), h, kDeepGreen.lighter(110 + static_cast<int>(h) % 20));
+  // The reserve's sign on two posts.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x7A, 0x55, 0x36));
+  painter.drawRect(QRectF(222, 150, 6, 62));
+  painter.drawRect(QRectF(306, 150, 6, 62));
+  painter.setBrush(QColor(0xF6, 0xEE, 0xD6));
+  painter.drawRoundedRect(QRectF(206, 124, 122, 40), 6, 6);
+  painter.setPen(kDeepGreen);
+  painter.setFont(Font(13, true));
+  painter.drawText(QRectF(206, 124, 122, 40), Qt::AlignCenter, QString::fromUtf8("Заповедник"));
+  // The Red Book, standing a little tilted.
+  painter.save();
+  painter.translate(96, 124);
+  painter.rotate(-6);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x9E, 0x1F, 0x1F));
+  painter.drawRoundedRect(QRectF(-66, -84, 132, 170), 6, 6);
+  painter.setBrush(QColor(0xC6, 0x2B, 0x2B));
+  painter.drawRoundedRect(QRectF(-60, -84, 126, 170), 6, 6);
+  painter.setBrush(QColor(0xF2, 0xE6, 0xD0));
+  painter.drawRect(QRectF(-60, 80, 124, 5));
+  painter.setPen(QColor(0xFF, 0xE6, 0x9A));
+  painter.setFont(Font(15, true));
+  painter.drawText(QRectF(-60, -72, 126, 24), Qt::AlignCenter, QString::fromUtf8("КРАСНАЯ"));
+  painter.drawText(QRectF(-60, -50, 126, 24), Qt::AlignCenter, QString::fromUtf8("КНИГА"));
+  // A paw print and a leaf on the cover.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0xFF, 0xE6, 0x9A));
+  painter.drawEllipse(QPointF(0, 30), 16, 13);
+  for (const QPointF& toe : {QPointF(-17, 8), QPointF(-6, 0), QPointF(6, 0), QPointF(17, 8)}) painter.drawEllipse(toe, 5.5, 7);
+  painter.restore();
+  DrawLeaf(painter, QPointF(150, 206), 30, 40, kFreshGreen);
+  DrawFigureCaption(painter, picture, QString::fromUtf8("Охрана природы"));
+  return image;
+}
+
+void DrawFish(QPainter& painter, QPointF at) {
+  painter.save();
+  painter.translate(at);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0x4F, 0x9B, 0xC9));
+  painter.drawEllipse(QPointF(-2, 0), 22, 12);
+  painter.drawPolygon(QPolygonF({QPointF(16, 0), QPointF(30, -12), QPointF(30, 12)}));
+  painter.setBrush(QColor(0x3A, 0x7B, 0xA6));
+  painter.drawPolygon(QPolygonF({QPointF(-6, -10), QPointF(6, -20), QPointF(8, -9)}));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QPointF(-14, -3), 4, 4);
+  painter.setBrush(kInk);
+  painter.drawEllipse(QPointF(-15, -3), 2, 2);
+  painter.restore();
+}
+
+void DrawFrog(QPainter& painter, QPointF at) {
+  painter.save();
+  painter.translate(at);
+  painter.setPen(Qt::NoPen);
+  const QColor skin(0x5C, 0xA8, 0x3C);
+  painter.setBrush(skin.darker(115));
+  painter.drawEllipse(QPointF(-18, 12), 10, 6);
+  painter.drawEllipse(QPointF(18, 12), 10, 6);
+  painter.setBrush(skin);
+  painter.drawEllipse(QPointF(0, 4), 20, 14);
+  painter.drawEllipse(QPointF(-9, -10), 7, 7);
+  painter.drawEllipse(QPointF(9, -10), 7, 7);
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(QPointF(-9, -11), 4, 4);
+  painter.drawEllipse(QPointF(9, -11), 4, 4);
+  painter.setBrush(kInk);
+  painter.drawEllipse(QPointF(-9, -11), 2, 2);
+  painter.drawEllipse(QPointF(9, -11), 2, 2);
+  painter.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::RoundCap));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawArc(QRectF(-8, -2, 16, 8), 200 * 16, 140 * 16);
+  painter.restore();
+}
+
+void DrawTurtle(QPainter& painter, QPointF at) {
+  painter.save();
+  painter.translate(at);
+  painter.setPen(Qt::NoPen);
+  const QColor skin(0x9C, 0xB0, 0x5A);
+  painter.setBrush(skin);
+  for (const QPointF& leg : {QPointF(-14, 10), QPointF(12, 10)}) painter.drawEllipse(leg, 6, 5);
+  painter.drawEllipse(QPointF(26, 0), 8, 7);
+  painter.setBrush(QColor(0x6E, 0x8B, 0x3D));
+  QPainterPath shell;
+  shell.moveTo(-24, 6);
+  shell.cubicTo(-22, -22, 20, -22, 22, 6);
+  shell.closeSubpath();
+  painter.drawPath(shell);
+  painter.setPen(QPen(QColor(0xC9, 0xD6, 0x8E), 1.5));
+  painter.drawLine(QPointF(-8, -12), QPointF(-8, 5));
+  painter.drawLine(QPointF(6, -12), QPointF(6, 5));
+  painter.drawLine(QPointF(-20, -4), QPointF(19, -4));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kInk);
+  painter.drawEllipse(QPointF(29, -2), 1.6, 1.6);
+  painter.restore();
+}
+
+void DrawBird(QPainter& painter, QPointF at) {
+  painter.save();
+  painter.translate(at);
+  painter.setPen(Qt::NoPen);
+  const QColor feathers(0xB0, 0x7A, 0x4A);
+  painter.setBrush(feathers.darker(115));
+  painter.drawPolygon(QPolygonF({QPointF(-16, 2), QPointF(-30, -4), QPointF(-28, 8)}));  // tail
+  painter.setBrush(feathers);
+  painter.drawEllipse(QPointF(-2, 4), 17, 12);
+  painter.drawEllipse(QPointF(14, -8), 9, 9);
+  painter.setBrush(QColor(0xF0, 0xDC, 0xC0));
+  painter.drawEllipse(QPointF(2, 8), 10, 6);
+  painter.setBrush(feathers.darker(130));
+  QPainterPath wing;
+  wing.moveTo(-12, 0);
+  wing.cubicTo(-4, -10, 8, -4, 6, 6);
+  wing.cubicTo(0, 8, -8, 6, -12, 0);
+  painter.drawPath(wing);
+  painter.setBrush(kSunYellow.darker(110));
+  painter.drawPolygon(QPolygonF({QPointF(22, -9), QPointF(30, -6), QPointF(22, -4)}));
+  painter.setBrush(kInk);
+  painter.drawEllipse(QPointF(16, -10), 1.8, 1.8);
+  painter.setPen(QPen(QColor(0x8A, 0x6A, 0x3A), 1.5));
+  painter.drawLine(QPointF(-4, 15), QPointF(-6, 22));
+  painter.drawLine(QPointF(4, 15), QPointF(4, 22));
+  painter.restore();
+}
+
+// The five classes of vertebrates, one badge each.
+QImage Vertebrates() {
+  const QRectF picture(0, 0, kFigureWidth, kFigureHeight);
+  QImage image = Canvas(kFigureWidth, kFigureHeight, kWarmWhite);
+  QPainter painter(&image);
+  Smooth(painter);
+  const struct {
+    QPointF Centre;
+    const char* Name;
+    QColor Ground;
+  } classes[] = {{{66, 62}, "Рыбы", QColor(0xDD, 0xEF, 0xF8)},
+                 {{180, 62}, "Земноводные", QColor(0xE3, 0xF2, 0xD3)},
+                 {{294, 62}, "Пресмыкающиеся", QColor(0xEE, 0xF0, 0xD8)},
+                 {{122, 160}, "Птицы", QColor(0xF6, 0xEA, 0xDA)},
+                 {{238, 160}, "Млекопитающие", QColor(0xEE, 0xE8, 0xDE)}};
+  for (const auto& cls : classes) DrawBadge(painter, cls.Centre, 34, cls.Ground);
+  DrawFish(painter, classes[0].Centre + QPointF(-2, 0));
+  DrawFrog(painter, classes[1].Centre + QPointF(0, 2));
+  DrawTurtle(painter, classes[2].Centre + QPointF(-4, 4));
+  DrawBird(painter, classes[3].Centre + QPointF(-2, 0));
+  DrawHare(painter, classes[4].Centre + QPointF(0, 4));
+  painter.setPen(kInk);
+  painter.setFont(Font(11, true));
+  for (const auto& cls : classes)
+    painter.drawText(QRectF(cls.Centre.x() - 60, cls.Centre.y() + 36, 120, 16), Qt::AlignCenter,
+                     QString::fromUtf8(cls.Name));
+  DrawFigureCaption(painter, picture, QString::fromUtf8("Классы позвоночных животных"));
+  return image;
+}
+
 // The icon of the textbook's lists: an open book with a leaf, on a round green plate.
 QImage BookIcon() {
   const int size = 64;
@@ -1102,6 +1289,7 @@ int main(int argc, char** argv) {
       {"soil_layers.png", SoilLayers},  {"earth_layers.png", EarthLayers},
       {"moon_phases.png", MoonPhases},  {"plant_parts.png", PlantParts},
       {"food_chain.png", FoodChain},    {"mushroom.png", Mushroom},
+      {"protection.png", Protection},   {"vertebrates.png", Vertebrates},
       {"icon_book.png", BookIcon},      {"icon_exam.png", ExamIcon},
   };
   for (const TPicture& picture : pictures) {
