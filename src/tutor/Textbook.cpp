@@ -1,6 +1,7 @@
 #include "Textbook.h"
 
 #include <QCoreApplication>
+#include <map>
 
 #include "Options.h"
 #include "TutorScreen.h"
@@ -50,8 +51,13 @@ void TTextbook::ShowHporaList() {
 void TTextbook::ShowList(TPageKind kind) {
   FScreen.Apply(kind == TPageKind::Info ? TScreen::InfoList : TScreen::HporaList);
   const TTopics& topics = LoadTopics();
-  const std::vector<std::string> lines =
-      BuildTopicList(topics, kind, [this](const std::string& name) { return LoadPackText(FOptions.DirInfo + name, ""); });
+  // Each template is read once per list: a missing one is reported once, not once for every topic.
+  std::map<std::string, std::string> templates;
+  const std::vector<std::string> lines = BuildTopicList(topics, kind, [&](const std::string& name) {
+    const auto [entry, added] = templates.try_emplace(name);
+    if (added) entry->second = LoadPackText(FOptions.DirInfo + name, "");
+    return entry->second;
+  });
   TSkHtml* html = FScreen.Html();
   if (!html) return;
   html->LoadHtmlLines(lines);

@@ -350,6 +350,14 @@ TEST_F(TutorTest, ABrokenTopicListGivesEmptyListsAndOneMessage) {
   }
 }
 
+TEST_F(TutorTest, AMissingItemTemplateIsReportedOnceAndTheListStillShows) {
+  std::remove((course.Native() + "info/item.html").c_str());
+  TfrmMain window;
+  Run(window, "go_info");
+  EXPECT_EQ(messages.Messages, (std::vector<std::string>{"Не найден файл \r\ninfo\\item.html"}));
+  EXPECT_NE(PageText(window).find(W("Вода")), std::string::npos);  // the variant 2 item is there
+}
+
 TEST_F(TutorTest, JournalShownFromTheTemplateUntilCleared) {
   TfrmMain window;
   const std::string file = NativePathOf(window.Journal().File());
