@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWindow>
 #include <cstdio>
 
 #include "StateDump.h"
@@ -59,7 +62,24 @@ bool TScriptRunner::ReadScript(const QString& file, QStringList& lines) {
   return true;
 }
 
-void TScriptRunner::Start() { QTimer::singleShot(0, this, &TScriptRunner::Step); }
+void TScriptRunner::Start(QWidget& window) {
+  // The window is drawn when the screen first exposes it; the lines run after that.
+  QWindow* handle = window.windowHandle();
+  if (!handle || handle->isExposed()) {
+    QTimer::singleShot(0, this, &TScriptRunner::Step);
+    return;
+  }
+  handle->installEventFilter(this);
+}
+
+bool TScriptRunner::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+    watched->removeEventFilter(this);
+    // Queued: the window paints itself while the exposure is handled.
+    QTimer::singleShot(0, this, &TScriptRunner::Step);
+  }
+  return false;
+}
 
 void TScriptRunner::Step() {
   // A line that lets pending events run in the middle of its work (a page
@@ -139,7 +159,10 @@ void TScriptRunner::RunLine(const QString& line) {
   if (verb == "run") {
     stract->RunCommandString(FromQString(rest.trimmed()));
   } else if (verb == "screenshot") {
-    if (!form->grab().save(rest.trimmed(), "PNG")) Fail("cannot write " + rest.trimmed());
+    // PNG, or the format the file's extension names (".bmp", ".ppm").
+    const QString file = rest.trimmed();
+    const bool named = QImageWriter::supportedImageFormats().contains(QFileInfo(file).suffix().toLower().toLatin1());
+    if (!form->grab().save(file, named ? nullptr : "PNG")) Fail("cannot write " + file);
   } else if (verb == "key") {
     const TShortCut shortCut = TextToShortCut(FromQString(rest.trimmed()));
     if (shortCut == 0) return Fail("unknown key " + rest.trimmed());

@@ -22,8 +22,12 @@ class TScriptRunner : public QObject {
   // Reads a UTF-8 script file; false when it cannot be read.
   static bool ReadScript(const QString& file, QStringList& lines);
 
-  // Runs the lines from the event loop and quits the player after the last.
-  void Start();
+  // Runs the lines from the event loop, once `window` has been drawn on the
+  // screen for the first time, and quits the player after the last.
+  void Start(QWidget& window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Step();

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   kv::TfrmMain mainWindow;
   mainWindow.show();
   kv::TScriptRunner runner(script);
-  if (!options->ScriptFile.isEmpty()) runner.Start();
+  if (!options->ScriptFile.isEmpty()) runner.Start(mainWindow);
   if (!options->ScreenshotFile.isEmpty()) {
     QTimer::singleShot(300, [&] {
       const bool saved = mainWindow.grab().save(options->ScreenshotFile, "PNG");

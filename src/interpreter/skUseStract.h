@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -150,6 +151,7 @@ class TSkStract : public QObject {
   std::unique_ptr<QWidget> FSplashForm;
   QProgressBar* FSplashBar = nullptr;
   int FSplashStep = 1;
+  std::chrono::steady_clock::time_point FSplashDrawn;
 };
 
 }  // namespace kv

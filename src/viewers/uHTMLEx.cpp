@@ -125,8 +125,24 @@ QVariant THtmlViewer::loadResource(int type, const QUrl& name) {
 }
 
 void THtmlViewer::resizeEvent(QResizeEvent* event) {
+  // A view on a screen nobody sees (a page of the book not shown, a window
+  // still being built) is laid out once it shows, not at every resize: a
+  // page laid out there is work nobody sees, and rendering the window (a
+  // screenshot) resizes every hidden page.
+  if (!isVisible() && event->oldSize().width() != event->size().width()) {
+    FLayoutPending = true;
+    return;
+  }
   QTextBrowser::resizeEvent(event);
   FForms->Place();
+}
+
+void THtmlViewer::showEvent(QShowEvent* event) {
+  QTextBrowser::showEvent(event);
+  if (!FLayoutPending) return;
+  FLayoutPending = false;
+  QResizeEvent resize(size(), QSize(-1, -1));
+  resizeEvent(&resize);
 }
 
 // --- THtmlEx ----------------------------------------------------------------

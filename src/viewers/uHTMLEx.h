@@ -33,9 +33,12 @@ class THtmlViewer : public QTextBrowser {
  protected:
   QVariant loadResource(int type, const QUrl& name) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   THtmlFormLayer* FForms;
+  // Resized while hidden: the page is laid out for the new width when it shows.
+  bool FLayoutPending = false;
 };
 
 class THtmlEx : public QWidget {
