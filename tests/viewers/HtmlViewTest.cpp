@@ -328,6 +328,17 @@ TEST_F(HtmlViewTest, TheHorizontalBarShowsOnlyForAPageWiderThanTheView) {
   }
 }
 
+TEST_F(HtmlViewTest, AViewResizedWhileHiddenIsLaidOutForItsNewWidthWhenShown) {
+  view.LoadHtmlText(Page("wrap"));
+  view.hide();
+  view.resize(250, 300);
+  // Rendering a window delivers the resizes of its hidden parts: the view waits.
+  view.grab();
+  view.show();
+  QApplication::processEvents();
+  EXPECT_EQ(view.Viewer()->document()->textWidth(), view.Viewer()->viewport()->width());
+}
+
 TEST_F(HtmlViewTest, AltEOpensThePageInTheEditorOfTheSettings) {
   course.Write("a.htm", Page("A"));
   view.LoadPage("a.htm");
