@@ -3,23 +3,10 @@
 #include <algorithm>
 #include <pugixml.hpp>
 
+#include "XmlText.h"
 #include "util/Cp1251.h"
 
 namespace kv {
-namespace {
-
-// The declaration's encoding decides: UTF-8 text becomes course text; any
-// other is taken as the course's own single-byte text, byte for byte.
-bool DeclaresUtf8(const std::string& bytes) {
-  const std::string head = LowerCase(bytes.substr(0, std::min<std::size_t>(bytes.size(), 200)));
-  const std::size_t declaration = head.find("<?xml");
-  if (declaration == std::string::npos) return false;
-  const std::size_t end = head.find("?>", declaration);
-  const std::string text = head.substr(declaration, end == std::string::npos ? std::string::npos : end - declaration);
-  return text.find("utf-8") != std::string::npos || text.find("utf8") != std::string::npos;
-}
-
-}  // namespace
 
 bool TTopics::Parse(const std::string& bytes, std::string& error) {
   FTopics.clear();
