@@ -21,6 +21,9 @@
 #include "viewers/skHTML.h"
 #include "skForm.h"
 #include "uMain.h"
+#include "tutor/Exam.h"
+#include "tutor/Journal.h"
+#include "util/DiskFile.h"
 
 namespace kv {
 namespace {
@@ -133,7 +136,12 @@ QJsonObject DumpState() {
       const TTutorState& state = main->State();
       dump["tutor"] = QJsonObject{{"topic_index", state.TopicIndex},
                                   {"page_kind", QString::fromStdString(state.PageKind)},
-                                  {"print_mode", state.PrintMode}};
+                                  {"print_mode", state.PrintMode},
+                                  {"remaining", state.Remaining},
+                                  {"right_count", state.RightCount},
+                                  {"control_id", state.ControlId},
+                                  {"journal", QString::fromStdString(NativePathOf(main->Journal().File()))},
+                                  {"exam_running", main->Exam().Running()}};
     }
   return dump;
 }

@@ -8,6 +8,7 @@
 #include "interpreter/skUseStract.h"
 #include "pack/gPack.h"
 #include "platform/TextCodec.h"
+#include "tutor/Exam.h"
 #include "tutor/Journal.h"
 #include "tutor/Textbook.h"
 #include "tutor/TutorScreen.h"
@@ -20,6 +21,14 @@
 #include "viewers/skHTML.h"
 
 namespace kv {
+namespace {
+
+// The commands that step through the topic pages.
+bool IsTopicStep(const std::string& name) {
+  return name == "go_back" || name == "go_to_hpora" || name == "go_to_info" || name == "go_next" || name == "go_prev";
+}
+
+}  // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : TSkForm(parent), FTimer(new QTimer(this)) {
   SetCaption(ToQString(Utf8ToCp1251("Кварнель")));
@@ -30,6 +39,19 @@ TfrmMain::TfrmMain(QWidget* parent) : TSkForm(parent), FTimer(new QTimer(this)) 
   FTextbook = std::make_unique<TTextbook>(*FScreen, FState, FOptions.Date, [this] { ShowTutorWindow(); });
   FJournal = std::make_unique<TJournal>(*FScreen, FOptions.Date);
   FScreen->JournalExists = [this] { return FJournal->Exists(); };
+  FExam = std::make_unique<TExam>(
+      *FScreen, FState, FOptions, *FJournal, *FTimer, [this]() -> TfrmProgress& { return ProgressWindow(); },
+      [this] {
+        // Pulls the keyboard focus out of the page.
+        FFocusEdit->show();
+        FFocusEdit->setFocus();
+        FFocusEdit->hide();
+      });
+  // Any screen but the exam's own gives the running exam up.
+  FScreen->OnApply = [this](TScreen screen) {
+    if (screen != TScreen::ExamRunning && screen != TScreen::ExamChecked) FExam->Leave();
+  };
+  connect(FTimer, &QTimer::timeout, this, [this] { TSkStract::Guarded([this] { FExam->TimerTimer(); }); });
   FormCreate();
 }
 
@@ -114,6 +136,8 @@ bool TfrmMain::RunCommand(const std::string& name, const std::string& argument) 
     book.ShowInfoList();
   } else if (name == "play_other") {
     ShowDemoWindow(this, argument);
+  } else if (name == "go_examen" || name == "test_rep") {
+    FExam->StartExam();
   } else if (name == "go_hpora") {
     book.ShowHporaList();
   } else if ((name == "goto" && argument == "1") || name == "show_teor") {
@@ -136,20 +160,20 @@ bool TfrmMain::RunCommand(const std::string& name, const std::string& argument) 
     ShowReadWindow(this, argument);
   } else if (name == "go_diary") {
     FJournal->Show();
-  } else if (name == "go_back") {
-    book.GoBack();
+  } else if (name == "test_examen") {
+    FExam->CheckExam();
+  } else if (IsTopicStep(name)) {
+    // Their buttons are hidden while an exam runs; keys that send them do nothing then.
+    if (FExam->Running()) return true;
+    if (name == "go_back") book.GoBack();
+    else if (name == "go_to_hpora") book.SwitchToHpora();
+    else if (name == "go_to_info") book.SwitchToInfo();
+    else if (name == "go_next") book.GoNextTopic();
+    else book.GoPrevTopic();
   } else if (name == "info") {
     book.ShowInfoPage(argument);
   } else if (name == "hpora") {
     book.ShowHporaPage(argument);
-  } else if (name == "go_to_hpora") {
-    book.SwitchToHpora();
-  } else if (name == "go_to_info") {
-    book.SwitchToInfo();
-  } else if (name == "go_next") {
-    book.GoNextTopic();
-  } else if (name == "go_prev") {
-    book.GoPrevTopic();
   } else if (name == "test_go") {
     ShowTestStart();
   } else if (name == "show_main") {

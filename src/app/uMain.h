@@ -19,6 +19,7 @@ class TSkStract;
 class TTutorScreen;
 class TTextbook;
 class TJournal;
+class TExam;
 class TfrmProgress;
 
 class TfrmMain : public TSkForm {
@@ -37,6 +38,7 @@ class TfrmMain : public TSkForm {
   TTutorScreen& Screen() const { return *FScreen; }
   TTextbook& Textbook() const { return *FTextbook; }
   TJournal& Journal() const { return *FJournal; }
+  TExam& Exam() const { return *FExam; }
   // The exam countdown's one-second timer.
   QTimer& Timer() const { return *FTimer; }
 
@@ -73,6 +75,7 @@ class TfrmMain : public TSkForm {
   std::unique_ptr<TTutorScreen> FScreen;
   std::unique_ptr<TTextbook> FTextbook;
   std::unique_ptr<TJournal> FJournal;
+  std::unique_ptr<TExam> FExam;
   std::unique_ptr<TfrmProgress> FProgress;
   bool FActivated = false;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include "AnswerCheck.h"
 #include "Options.h"
 #include "TutorScreen.h"
 #include "pack/gPackUtils.h"
@@ -35,21 +36,31 @@ void TJournal::Show() {
   html->LoadPage(Exists() ? File() : kJournalTemplate);
 }
 
-void TJournal::Clear() {
+bool TJournal::Write(const std::string& text) {
   const QString folder = QString::fromStdString(NativePathOf(Folder()));
-  const QString file = QString::fromStdString(NativePathOf(File()));
-  std::string text;
-  for (const std::string& line : LoadPackStrings(kJournalTemplate)) text += line + "\r\n";
-  // Written beside the old journal and put in its place only when complete.
-  QSaveFile out(file);
+  QSaveFile out(QString::fromStdString(NativePathOf(File())));
   const bool written = QDir().mkpath(folder) && out.open(QIODevice::WriteOnly) &&
                        out.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
                        out.commit();
-  if (!written) {
-    ShowMessage(Utf8ToCp1251("Журнал не записан: ") + File() + " (" + FromQString(out.errorString()) + ")");
-    return;
+  if (!written) ShowMessage(Utf8ToCp1251("Журнал не записан: ") + File() + " (" + FromQString(out.errorString()) + ")");
+  return written;
+}
+
+void TJournal::Clear() {
+  std::string text;
+  for (const std::string& line : LoadPackStrings(kJournalTemplate)) text += line + "\r\n";
+  if (Write(text)) Show();
+}
+
+bool TJournal::AppendRow(const std::string& row) {
+  const std::string source = Exists() ? File() : kJournalTemplate;
+  std::string text;
+  if (!InsertJournalRow(LoadPackStrings(source), row, text)) {
+    ShowMessage(Utf8ToCp1251("Результат не записан в журнал: в ") + source +
+                Utf8ToCp1251(" нет метки <insert>, куда вписываются строки."));
+    return false;
   }
-  Show();
+  return Write(text);
 }
 
 }  // namespace kv

@@ -24,8 +24,15 @@ class TJournal {
   // replaced only once the new one is written in full; a failed write is
   // reported and keeps it.
   void Clear();
+  // Adds a row where the journal's "<insert>" marker stands, starting the
+  // journal from the empty page when the pupil has none. A journal without
+  // the marker, or a failed write, is reported and the journal stays as it was.
+  bool AppendRow(const std::string& row);
 
  private:
+  // Writes the journal beside the old one and puts it in place only when complete.
+  bool Write(const std::string& text);
+
   TTutorScreen& FScreen;
   const TDate& FOptions;
 };

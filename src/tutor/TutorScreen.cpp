@@ -159,6 +159,7 @@ void TTutorScreen::ApplyCode(const std::string& name, char code) {
 }
 
 void TTutorScreen::Apply(TScreen screen) {
+  if (OnApply) OnApply(screen);
   const auto column = static_cast<std::size_t>(screen);
   for (const TRow& row : kRows)
     for (const char* code = row.Cells[column]; *code; ++code) ApplyCode(row.Name, *code);

@@ -52,6 +52,8 @@ class TTutorScreen {
 
   // Whether the pupil's journal file exists (set by the owner).
   std::function<bool()> JournalExists;
+  // Told of every screen set up, before its settings are made.
+  std::function<void(TScreen)> OnApply;
 
  private:
   QWidget* Control(const std::string& name) const;

@@ -403,6 +403,22 @@ void THtmlFormLayer::SetColors(int index, const QColor& background, const QColor
       palette.setColor(role, text);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
+  // The player's style sheet overrides palettes: the colours go into the widget's own sheet as well.
+  TControl& control = FControls[static_cast<std::size_t>(index)];
+  if (background.isValid()) control.Background = background;
+  if (text.isValid()) control.TextColor = text;
+  QString sheet;
+  if (control.Background.isValid()) sheet += "background: " + control.Background.name() + ";";
+  if (control.TextColor.isValid()) sheet += "color: " + control.TextColor.name() + ";";
+  widget->setStyleSheet(sheet);
+}
+
+void THtmlFormLayer::Blank(int index) {
+  QWidget* widget = WidgetAt(index);
+  if (!widget) return;
+  SetText(index, QString());
+  widget->setCursor(Qt::ArrowCursor);
+  widget->setStyleSheet("border: none; background: #FFFFFF;");
 }
 
 void THtmlFormLayer::SetReadOnly(int index, bool readOnly) {

@@ -31,6 +31,8 @@ class THtmlFormLayer : public QObject {
     std::map<QString, QString> Attributes;       // every attribute, names lower-case
     QPointer<QWidget> Widget;                    // none for hidden inputs
     bool Hidden = false;                         // hidden by HideElement
+    QColor Background;                           // set by SetColors (invalid: the look's own)
+    QColor TextColor;
   };
 
   explicit THtmlFormLayer(QTextBrowser* viewer);
@@ -55,6 +57,8 @@ class THtmlFormLayer : public QObject {
   void SetSelection(int index, int entry);
   void SetColors(int index, const QColor& background, const QColor& text);
   void SetReadOnly(int index, bool readOnly);
+  // Makes a field look like none: no border, white, empty, the arrow cursor.
+  void Blank(int index);
   bool ReadOnly(int index) const;
   // Hides the element with that id (its placeholder shrinks to nothing); false when there is none.
   bool HideElement(const QString& id);

@@ -177,6 +177,11 @@ void THtmlEx::LoadHtmlText(const std::string& text) {
   ShowHtml(ToQString(text), "");
 }
 
+void THtmlEx::LoadHtmlTextIn(const std::string& text, const std::string& folder) {
+  emit Progress(0);
+  ShowHtml(ToQString(text), folder);
+}
+
 void THtmlEx::LoadHtmlLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";

@@ -63,6 +63,8 @@ class THtmlEx : public QWidget {
   // "Не найден файл: " + name and the page shown stays.
   void LoadPage(const std::string& fileName);
   void LoadHtmlText(const std::string& text);
+  // A page from memory whose links and pictures are taken in `folder` (ending in a separator).
+  void LoadHtmlTextIn(const std::string& text, const std::string& folder);
   void LoadHtmlLines(const std::vector<std::string>& lines);
   void LoadAligned(const std::string& text, const std::string& alignment);
 
