@@ -210,6 +210,17 @@ TEST_F(ExamTest, AJournalTemplateWithoutTheMarkerIsReportedAndNothingIsWritten) 
   EXPECT_FALSE(window.Journal().Exists());
 }
 
+TEST_F(ExamTest, AJournalThatCannotBeWrittenIsReported) {
+  // A file stands where the journal's folder should be.
+  course.Write("userdata/J", "not a folder");
+  TfrmMain window;
+  Run(window, "go_examen");
+  Run(window, "test_examen");
+  ASSERT_EQ(messages.Messages.size(), 1u);
+  EXPECT_NE(messages.Messages.front().find("Журнал не записан"), std::string::npos);
+  EXPECT_EQ(test::ReadFile(course.Native() + "userdata/J"), "not a folder");
+}
+
 TEST_F(ExamTest, TheSameSeedDrawsTheSameExam) {
   std::string first;
   for (int run = 0; run < 2; ++run) {
