@@ -177,8 +177,9 @@ void GenerateQuestion(const TQuestion& question, std::string& T, int testType, s
   FillGroup(group1, slots1, "<answer", T, R, controlId);
   RemoveUnusedSlots(group1.Answers.size(), "ans", T, R);
 
+  // A question without a second group has none of its slots: their blocks go too.
+  const TAnswerGroup& group2 = question.Group2;
   if (question.HasGroup2) {
-    const TAnswerGroup& group2 = question.Group2;
     const int n2 = static_cast<int>(group2.Answers.size());
     // A group with a heading keeps its order (the heading introduces it); one without is shuffled.
     const std::vector<int> slots2 = SlotOrder(n2, !group2.Heading.empty(), random);
@@ -187,8 +188,8 @@ void GenerateQuestion(const TQuestion& question, std::string& T, int testType, s
       ReplaceAll(R, "<title2>", group2.Heading);
     }
     FillGroup(group2, slots2, "<answer2_", T, R, controlId);
-    RemoveUnusedSlots(group2.Answers.size(), "ans2_", T, R);
   }
+  RemoveUnusedSlots(group2.Answers.size(), "ans2_", T, R);
 
   if (T.find("id_textfield") != std::string::npos ||
       (R.find("inputparam1") != std::string::npos && R.find("id=") == std::string::npos)) {

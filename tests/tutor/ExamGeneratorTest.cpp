@@ -49,6 +49,7 @@ TEST(ExamGenerator, ThreeAnswersInFourSlotsOnBothPages) {
   std::string T = kExam;
   std::string R = kReport;
   int id = 10;
+  T += "<ans2_1>{<answer2_1>}</ans2_1>";
   GenerateQuestion(Choice({"right", "b", "c"}), T, 5, R, id, "test\\", random);
   // Type 5 keeps the order: the right answer is in slot 1; ids run on from 10.
   EXPECT_EQ(T, "<num>. Q <hrefText><title1><ans1>[right|11|1]</ans1><ans2>[b|12|0]</ans2><ans3>[c|13|0]</ans3>");
