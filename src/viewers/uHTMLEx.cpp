@@ -219,8 +219,11 @@ void THtmlEx::SetShowVertBar(bool on) {
 }
 
 void THtmlEx::UpdateScrollBars() {
-  // A bar's maximum is how far the page reaches past the viewer.
-  const bool wide = FShowHorzBar && FViewer->horizontalScrollBar()->maximum() > 0;
+  // A bar's maximum is how far the page reaches past the viewer. Tables of
+  // full width come out a pixel or two wider than the view by rounding: no
+  // sideways bar for that.
+  constexpr int kRoundingSlack = 2;
+  const bool wide = FShowHorzBar && FViewer->horizontalScrollBar()->maximum() > kRoundingSlack;
   const bool tall = FShowVertBar && FViewer->verticalScrollBar()->maximum() > 0;
   FViewer->setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
   FViewer->setVerticalScrollBarPolicy(tall ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
