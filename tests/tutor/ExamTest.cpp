@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "app/uMain.h"
+#include "controls/skLabels.h"
 #include "interpreter/skUseStract.h"
 #include "platform/TextCodec.h"
 #include "tutor/Exam.h"
@@ -111,6 +112,7 @@ TEST_F(ExamTest, AllRightGivesFiveAndAJournalRow) {
   window.Exam().TimerTimer();
   window.Exam().TimerTimer();
   EXPECT_EQ(window.State().Remaining, 118);
+  EXPECT_EQ(window.Screen().TimerLabel()->text(), "00:01:58");
   Answer(window, true, ToQString(W(" москва ")));
   Run(window, "test_examen");
   EXPECT_FALSE(window.Exam().Running());
@@ -129,6 +131,11 @@ TEST_F(ExamTest, AllRightGivesFiveAndAJournalRow) {
   EXPECT_EQ(FromQString(forms.Text(typed)), W(" москва "));
   EXPECT_TRUE(forms.ReadOnly(typed));
   EXPECT_EQ(forms.Text(typed + 1), QString());
+  // The chosen answers are carried over to the report.
+  int chosen = 0;
+  for (const auto& control : forms.Controls())
+    if (control.Kind == THtmlFormLayer::TKind::Radio && forms.Checked(control.Index)) ++chosen;
+  EXPECT_EQ(chosen, 3);
   Run(window, "test_examen");  // a second check adds no second row
   EXPECT_EQ(JournalText(window), journal);
   EXPECT_TRUE(messages.Messages.empty()) << (messages.Messages.empty() ? "" : messages.Messages.front());
