@@ -65,17 +65,8 @@ void RemoveUnusedSlots(std::size_t answers, const std::string& blockToken, std::
 bool ParseTestFile(const std::string& bytes, TTestFile& test, std::string& error) {
   test = TTestFile{};
   pugi::xml_document document;
-  const pugi::xml_parse_result result =
-      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
-  if (!result) {
-    error = result.description();
-    return false;
-  }
-  const pugi::xml_node list = document.child("LISTDATA");
-  if (!list) {
-    error = "no LISTDATA element";
-    return false;
-  }
+  const pugi::xml_node list = LoadCourseXml(bytes, document, "LISTDATA", error);
+  if (!list) return false;
   const bool utf8 = DeclaresUtf8(bytes);
   auto attribute = [&](const char* name) {
     const std::string value = list.attribute(name).value();

@@ -11,18 +11,8 @@ namespace kv {
 bool TTopics::Parse(const std::string& bytes, std::string& error) {
   FTopics.clear();
   pugi::xml_document document;
-  // Parsed as UTF-8 without conversion, Windows-1251 bytes pass through unchanged.
-  const pugi::xml_parse_result result =
-      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
-  if (!result) {
-    error = result.description();
-    return false;
-  }
-  const pugi::xml_node root = document.child("root");
-  if (!root) {
-    error = "no root element";
-    return false;
-  }
+  const pugi::xml_node root = LoadCourseXml(bytes, document, "root", error);
+  if (!root) return false;
   const bool utf8 = DeclaresUtf8(bytes);
   auto text = [utf8](const char* value) { return utf8 ? Utf8ToCp1251(value) : std::string(value); };
   for (const pugi::xml_node node : root.children()) {

@@ -1,11 +1,23 @@
 #include "XmlText.h"
 
-#include <pugixml.hpp>
 #include <sstream>
 
 #include "util/Cp1251.h"
 
 namespace kv {
+
+pugi::xml_node LoadCourseXml(const std::string& bytes, pugi::xml_document& document, const char* rootName,
+                             std::string& error) {
+  const pugi::xml_parse_result result =
+      document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
+  if (!result) {
+    error = result.description();
+    return {};
+  }
+  const pugi::xml_node root = document.child(rootName);
+  if (!root) error = std::string("no ") + rootName + " element";
+  return root;
+}
 
 bool DeclaresUtf8(const std::string& bytes) {
   const std::string head = LowerCase(bytes.substr(0, std::min<std::size_t>(bytes.size(), 200)));
