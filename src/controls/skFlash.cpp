@@ -33,9 +33,16 @@ TSkFlash::TSkFlash(QWidget* parent) : QWidget(parent), FTimer(new QTimer(this)) 
   FNoticeText = new QLabel(FNotice);
   FNoticeText->setAlignment(Qt::AlignCenter);
   FNoticeText->setWordWrap(true);
+  FNoticeText->setContentsMargins(24, 0, 24, 8);
+  QFont noticeFont = FNoticeText->font();
+  noticeFont.setPointSizeF(noticeFont.pointSizeF() * 1.2);
+  FNoticeText->setFont(noticeFont);
   noticeLayout->addWidget(FNoticeText);
   FExternal = new QPushButton(ToQString(Utf8ToCp1251("Открыть в проигрывателе")), FNotice);
   FExternal->setObjectName("flash_external");
+  // Drawn like the player's other buttons.
+  FExternal->setProperty("theme", "default");
+  FExternal->setMinimumHeight(32);
   noticeLayout->addWidget(FExternal, 0, Qt::AlignCenter);
   noticeLayout->addStretch();
   layout->addWidget(FNotice);
