@@ -79,7 +79,7 @@ void TExam::StartExam() {
   FScreen.Apply(TScreen::ExamRunning);
   // The countdown starts once the page is on display.
   FCountdown.stop();
-  FRunning = true;
+  FRunning = false;
   Generate();
 
   TSkHtml* html = FScreen.Html();
@@ -87,6 +87,8 @@ void TExam::StartExam() {
     html->LoadHtmlTextIn(FTestParts.Joined(), PageFolder());
     html->UpdateScrollBars();
   }
+  // Checked from here on: a check asked for while the page was still being made would check half a page.
+  FRunning = true;
   FCountdown.start();
   progress.hide();
   if (!html) return;
