@@ -126,3 +126,35 @@ TEST(DemoTour, TheTextbookTourOnTheDemoCourse) { CheckTextbookTour(QString()); }
 
 // A course written apart from the demo, with its own layout, names of files and item variants.
 TEST(DemoTour, TheTextbookTourOnAnotherCourse) { CheckTextbookTour(KV_TEST_DATA "/tour_course"); }
+
+namespace {
+
+// An exam on the second course through a script: in its type-5 test the answers
+// keep their order, so whatever the draw, ids 1 and 4 are the right choices and
+// 7 is the typed field.
+std::string ExamRow(const QString& answers) {
+  QTemporaryDir data;
+  QString errors;
+  const QString script = "run struct_main.txt goto*1\nrun struct_show.txt goto*2\nrun struct_show.txt go_examen\n" +
+                         answers + "run struct_show.txt test_examen\n";
+  qputenv("XDG_DATA_HOME", data.path().toUtf8());
+  const QJsonObject dump = RunTour(script, errors, KV_TEST_DATA "/tour_course");
+  qunsetenv("XDG_DATA_HOME");
+  EXPECT_TRUE(dump["messages"].toArray().isEmpty()) << errors.toStdString();
+  EXPECT_FALSE(dump["tutor"].toObject()["exam_running"].toBool());
+  QFile journal(dump["tutor"].toObject()["journal"].toString());
+  if (!journal.open(QIODevice::ReadOnly)) return {};
+  return journal.readAll().toStdString();
+}
+
+}  // namespace
+
+TEST(DemoTour, AScriptedExamOnAnotherCourse) {
+  const std::string right = ExamRow(
+      "form struct_show.txt html 1 1\nform struct_show.txt html 4 1\nform struct_show.txt html 7 " +
+      QString::fromUtf8("рим") + "\n");
+  EXPECT_NE(right.find("<td>3/3</td> <td>5</td>"), std::string::npos) << right;
+  const std::string wrong =
+      ExamRow("form struct_show.txt html 2 1\nform struct_show.txt html 6 1\nform struct_show.txt html 7 Париж\n");
+  EXPECT_NE(wrong.find("<td>0/3</td> <td>2</td>"), std::string::npos) << wrong;
+}
