@@ -178,6 +178,13 @@ bool TfrmMain::RunCommand(const std::string& name, const std::string& argument) 
     ShowTestStart();
   } else if (name == "show_main") {
     ShowPageOf(FStractMain.get());
+  } else if (name == "go_to_find") {
+    // Searching is refused while its button is disabled (during an exam). The
+    // search window is not part of the player yet: the command is unknown otherwise.
+    return !FScreen->IsEnabled("but_find");
+  } else if (name == "print") {
+    // Nothing to print in mode 0; printing itself is not part of the player yet.
+    return FState.PrintMode == 0;
   } else {
     return false;
   }

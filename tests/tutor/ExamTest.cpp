@@ -180,6 +180,8 @@ TEST_F(ExamTest, AnotherScreenGivesTheExamUpAndStepsAreIgnored) {
   const std::string page = window.Screen().Html()->PlainText();
   Run(window, "go_next");
   Run(window, "go_back");
+  Run(window, "go_to_find");  // searching is off during an exam: no message, nothing
+  EXPECT_TRUE(messages.Messages.empty());
   EXPECT_TRUE(window.Exam().Running());
   EXPECT_EQ(window.Screen().Html()->PlainText(), page);
   Run(window, "test_go");

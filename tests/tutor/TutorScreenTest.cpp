@@ -295,12 +295,18 @@ TEST_F(TutorTest, TheCommandTable) {
       {"info*0*7", {}},              // a second argument is ignored
       {"go_diary//no_such_command", {}},  // only the first command runs
       {"info*abc", {"'abc' is not a valid integer value"}},
+
   };
   for (const TCase& c : cases) {
     messages.Messages.clear();
     Run(window, c.Command);
     EXPECT_EQ(messages.Messages, c.Messages) << c.Command;
   }
+  // Nothing to print on a list: the command does nothing.
+  messages.Messages.clear();
+  Run(window, "go_info");
+  Run(window, "print");
+  EXPECT_TRUE(messages.Messages.empty());
   Run(window, "goto*4");
   EXPECT_EQ(window.Notebook()->currentIndex(), window.StractOther()->PageIndex());
   Run(window, "goto*2");
