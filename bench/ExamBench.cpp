@@ -8,6 +8,7 @@
 #include <string>
 
 #include "OffscreenHost.h"
+#include "TutorCourse.h"
 #include "app/uMain.h"
 #include "interpreter/skUseStract.h"
 #include "tutor/Exam.h"
@@ -28,11 +29,7 @@ std::string MakeCourse() {
   qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder + "userdata"));
   Write(folder, "struct_main.txt", "[main]\r\ntype=form\r\n");
   Write(folder, "struct_other.txt", "[other]\r\ntype=form\r\n");
-  std::string show = "[show]\r\ntype=form\r\nwidth=900\r\nheight=600\r\n[menu_html]\r\ntype=pop_menu\r\ncaption=Copy\r\n"
-                     "action=html_copy*html\r\n[label_timer]\r\ntype=label\r\n[html]\r\ntype=html\r\nalign=client\r\n";
-  for (const char* name : {"but_test_examen", "but_no_test", "but_rep_test", "but_diary", "but_print"})
-    show += std::string("[") + name + "]\r\ntype=sp_button\r\n";
-  Write(folder, "struct_show.txt", show);
+  Write(folder, "struct_show.txt", kv::test::TutorShowDescription());
   Write(folder, "struct_progress.txt", "[p]\r\ntype=form\r\n[progress]\r\ntype=progress_bar\r\n");
   Write(folder, "options.txt",
         "dir_test=test\\\r\ndir_journal=J\r\ncolor_true=#C8F0C8\r\ncolor_false=#F8CACA\r\ntimer=20\r\n"

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzInput.h"
 #include "OffscreenHost.h"
 #include "app/skForm.h"
 #include "interpreter/skUseStract.h"
@@ -16,15 +17,6 @@
 #include "util/uUtils.h"
 
 namespace {
-
-// Commands that would leave the test: open modal windows, start programs or end the player.
-std::string Tamed(std::string text) {
-  const std::string lower = kv::LowerCase(text);
-  for (const char* word : {"form_show", "run", "help", "form_close", "form_mini", "form_maxi"})
-    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1))
-      text[at] = 'x';
-  return text;
-}
 
 struct TFuzzHost {
   std::string Course = kv::test::StartOffscreenHost();
@@ -39,7 +31,9 @@ TFuzzHost& Host() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TFuzzHost& host = Host();
-  const std::string input = Tamed(std::string(reinterpret_cast<const char*>(data), size));
+  // Modal windows, programs and the end of the player would leave the run.
+  const std::string input = kv::fuzz::Tamed(std::string(reinterpret_cast<const char*>(data), size),
+                                            {"form_show", "run", "help", "form_close", "form_mini", "form_maxi"});
   const std::size_t split = input.find('\0');
   const std::string description = input.substr(0, split);
   const std::string commands = split == std::string::npos ? std::string() : input.substr(split + 1);

@@ -6,32 +6,18 @@
 #include <random>
 #include <string>
 
+#include "FuzzInput.h"
 #include "tutor/AnswerCheck.h"
 #include "tutor/ExamGenerator.h"
 #include "util/TextLines.h"
 
-namespace {
-
-std::string Part(const std::string& input, int index) {
-  std::size_t from = 0;
-  for (int i = 0; i < index; ++i) {
-    from = input.find('\0', from);
-    if (from == std::string::npos) return {};
-    ++from;
-  }
-  const std::size_t to = input.find('\0', from);
-  return input.substr(from, to == std::string::npos ? std::string::npos : to - from);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  const std::string examTemplate = Part(input, 1);
-  const std::string reportTemplate = Part(input, 2);
+  const std::string examTemplate = kv::fuzz::InputPart(input, 1);
+  const std::string reportTemplate = kv::fuzz::InputPart(input, 2);
   kv::TTestFile test;
   std::string error;
-  if (kv::ParseTestFile(Part(input, 0), test, error)) {
+  if (kv::ParseTestFile(kv::fuzz::InputPart(input, 0), test, error)) {
     std::mt19937 random(static_cast<std::uint32_t>(size));
     kv::TExamBuilder builder(
         "test\\",
@@ -48,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     builder.AddTest(test, count > 0 ? count - 1 : -1, 0);
     builder.Finish();
   }
-  kv::ForEachLine(Part(input, 3), [](std::string_view line) {
+  kv::ForEachLine(kv::fuzz::InputPart(input, 3), [](std::string_view line) {
     const std::string text(line);
     const std::size_t tab = text.find('\t');
     kv::CompareTextAnswer(text.substr(0, tab), tab == std::string::npos ? "" : text.substr(tab + 1), ",");

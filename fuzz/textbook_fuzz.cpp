@@ -9,25 +9,15 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzInput.h"
 #include "OffscreenHost.h"
+#include "TutorCourse.h"
 #include "app/uMain.h"
 #include "interpreter/skUseStract.h"
 #include "tutor/Exam.h"
-#include "util/Cp1251.h"
 #include "util/TextLines.h"
 
 namespace {
-
-std::string Part(const std::string& input, int index) {
-  std::size_t from = 0;
-  for (int i = 0; i < index; ++i) {
-    from = input.find('\0', from);
-    if (from == std::string::npos) return {};
-    ++from;
-  }
-  const std::size_t to = input.find('\0', from);
-  return input.substr(from, to == std::string::npos ? std::string::npos : to - from);
-}
 
 void Write(const std::string& file, const std::string& text) {
   std::FILE* out = std::fopen(file.c_str(), "wb");
@@ -36,28 +26,12 @@ void Write(const std::string& file, const std::string& text) {
   std::fclose(out);
 }
 
-// Commands that would leave the run: modal windows, programs, the end of the player.
-std::string Tamed(std::string text) {
-  const std::string lower = kv::LowerCase(text);
-  for (const char* word : {"form_show", "run", "help", "form_close", "read", "play_other", "form_mini", "form_maxi"})
-    for (std::size_t at = lower.find(word); at != std::string::npos; at = lower.find(word, at + 1)) text[at] = 'x';
-  return text;
-}
-
 struct TFuzzHost {
   TFuzzHost() {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(Course + "data"));
     Write(Course + "struct_main.txt", "[main]\r\ntype=form\r\n");
     Write(Course + "struct_other.txt", "[other]\r\ntype=form\r\n");
-    std::string show = "[show]\r\ntype=form\r\n[menu_html]\r\ntype=pop_menu\r\ncaption=C\r\naction=go_back\r\n"
-                       "[label_timer]\r\ntype=label\r\n[label_title]\r\ntype=label\r\n[panel_div0]\r\ntype=panel\r\n"
-                       "[html]\r\ntype=html\r\nalign=client\r\n";
-    for (const char* name : {"but_info", "but_hpora", "but_examen", "but_find", "but_go_home", "but_diary", "but_print",
-                             "but_go_info", "but_go_prev", "but_go_next", "but_info_go_hpora", "but_hpora_go_info",
-                             "but_test_go", "but_test_examen", "but_no_test", "but_rep_test"})
-      show += std::string("[") + name + "]\r\ntype=sp_button\r\ngroup=" +
-              (std::string(name) == "but_info" || std::string(name) == "but_hpora" ? "1" : "0") + "\r\n";
-    Write(Course + "struct_show.txt", show);
+    Write(Course + "struct_show.txt", kv::test::TutorShowDescription());
     Write(Course + "struct_progress.txt", "[p]\r\ntype=form\r\n[progress]\r\ntype=progress_bar\r\n");
     Write(Course + "options.txt",
           "dir_info=\r\ndir_test=\r\ndir_journal=j\r\ntimer=1\r\ncolor_true=#00FF00\r\ncolor_false=#FF0000\r\n"
@@ -91,11 +65,13 @@ TFuzzHost& Host() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TFuzzHost& host = Host();
   const std::string input(reinterpret_cast<const char*>(data), size);
-  Write(host.Course + "topic.xml", Part(input, 0));
-  Write(host.Course + "t.xml", Part(input, 1));
+  Write(host.Course + "topic.xml", kv::fuzz::InputPart(input, 0));
+  Write(host.Course + "t.xml", kv::fuzz::InputPart(input, 1));
   kv::TfrmMain window;
   window.Timer().stop();
-  kv::ForEachLine(Tamed(Part(input, 2)), [&](std::string_view line) {
+  // Modal windows, programs and the end of the player would leave the run.
+  const std::string commands = kv::fuzz::Tamed(kv::fuzz::InputPart(input, 2), {"form_show", "run", "help", "form_close", "read", "play_other", "form_mini", "form_maxi"});
+  kv::ForEachLine(commands, [&](std::string_view line) {
     kv::TSkStract::Guarded([&] { window.StractShow()->RunCommandString(std::string(line)); });
     window.Timer().stop();
     if (line == "tick") window.Exam().TimerTimer();

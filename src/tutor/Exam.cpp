@@ -28,6 +28,12 @@ namespace {
 
 std::string Number(long long value) { return std::to_string(value); }
 
+// An attribute of a form control's element ("" when it has none).
+std::string Attribute(const THtmlFormLayer::TControl& control, const char* name) {
+  const auto found = control.Attributes.find(QString::fromLatin1(name));
+  return found == control.Attributes.end() ? std::string() : FromQString(found->second);
+}
+
 // Reads one test file; what is wrong with it is said, and what is sound of it is used.
 bool ReadTest(const std::string& file, int count, TTestFile& test) {
   TPack stream;
@@ -157,8 +163,7 @@ void TExam::CheckExam() {
     for (const auto& control : exam.Controls()) {
       if (control.Kind != THtmlFormLayer::TKind::Radio) continue;
       const bool chosen = exam.Checked(control.Index);
-      const auto need = control.Attributes.find(QStringLiteral("need"));
-      const bool right = ParseBool(need == control.Attributes.end() ? std::string() : FromQString(need->second), false);
+      const bool right = ParseBool(Attribute(control, "need"), false);
       if (!chosen && !right) continue;
       // A right answer is coloured as right whether it was chosen or not; a wrong choice as wrong.
       const std::string& colour = right ? options.ColorTrue : options.ColorFalse;
@@ -175,15 +180,11 @@ void TExam::CheckExam() {
     const QColor rightColour = ToQColor(ParseColor(options.ColorTrue));
     const QColor wrongColour = ToQColor(ParseColor(options.ColorFalse));
     const QColor textColour = ToQColor(options.ColorText);
-    auto attribute = [](const THtmlFormLayer::TControl& control, const char* name) {
-      const auto found = control.Attributes.find(QString::fromLatin1(name));
-      return found == control.Attributes.end() ? std::string() : FromQString(found->second);
-    };
     std::set<int> typedRight;
     for (const auto& control : forms.Controls()) {
       if (control.Kind != THtmlFormLayer::TKind::Text) continue;
-      const bool right = CompareTextAnswer(attribute(control, "need"), FromQString(forms.Text(control.Index)),
-                                           attribute(control, "separ"));
+      const bool right = CompareTextAnswer(Attribute(control, "need"), FromQString(forms.Text(control.Index)),
+                                           Attribute(control, "separ"));
       forms.SetColors(control.Index, right ? rightColour : wrongColour, textColour);
       forms.SetReadOnly(control.Index, true);
       if (!right) continue;
@@ -196,7 +197,7 @@ void TExam::CheckExam() {
     bool afterRight = false;
     for (const auto& control : forms.Controls()) {
       if (typedRight.count(control.Index)) afterRight = true;
-      const std::string value = attribute(control, "value");
+      const std::string value = Attribute(control, "value");
       if (value.empty()) continue;
       forms.SetText(control.Index, ToQString(HeadBefore(value, "#")));
       forms.SetColors(control.Index, rightColour, QColor());

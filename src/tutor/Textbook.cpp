@@ -102,15 +102,17 @@ void TTextbook::UpdateTopicButtons() {
   FScreen.SetEnabled("but_go_next", HasNextTopic());
 }
 
+TPageKind TTextbook::PageKind() const {
+  return FState.PageKind == KindName(TPageKind::Hpora) ? TPageKind::Hpora : TPageKind::Info;
+}
+
 bool TTextbook::HasPrevTopic() {
-  const TPageKind kind = FState.PageKind == "hpora" ? TPageKind::Hpora : TPageKind::Info;
-  FHasPrev = LoadTopics().HasPrev(FState.TopicIndex, kind);
+  FHasPrev = LoadTopics().HasPrev(FState.TopicIndex, PageKind());
   return FHasPrev;
 }
 
 bool TTextbook::HasNextTopic() {
-  const TPageKind kind = FState.PageKind == "hpora" ? TPageKind::Hpora : TPageKind::Info;
-  FHasNext = LoadTopics().HasNext(FState.TopicIndex, kind);
+  FHasNext = LoadTopics().HasNext(FState.TopicIndex, PageKind());
   return FHasNext;
 }
 

@@ -47,6 +47,8 @@ class TTextbook {
   void ShowList(TPageKind kind);
   bool ShowPage(TPageKind kind, const std::string& number);
   void Step(int direction);
+  // The kind of the page last shown.
+  TPageKind PageKind() const;
 
   TTutorScreen& FScreen;
   TTutorState& FState;

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "TutorCourse.h"
 #include "app/uMain.h"
 #include "controls/skLabels.h"
 #include "interpreter/skUseStract.h"
@@ -38,13 +39,7 @@ class ExamTest : public ::testing::Test {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(course.Native() + "userdata"));
     course.Write("struct_main.txt", "[main]\r\ntype=form\r\n");
     course.Write("struct_other.txt", "[other]\r\ntype=form\r\n");
-    std::string show = "[show]\r\ntype=form\r\n[menu_html]\r\ntype=pop_menu\r\ncaption=Copy\r\naction=html_copy*html\r\n[label_timer]\r\ntype=label\r\n"
-                       "[label_title]\r\ntype=label\r\n[panel_div0]\r\ntype=panel\r\n[html]\r\ntype=html\r\nalign=client\r\n";
-    for (const char* name : {"but_info", "but_hpora", "but_examen", "but_find", "but_go_home", "but_diary", "but_print",
-                             "but_go_info", "but_go_prev", "but_go_next", "but_info_go_hpora", "but_hpora_go_info",
-                             "but_test_go", "but_test_examen", "but_no_test", "but_rep_test"})
-      show += std::string("[") + name + "]\r\ntype=sp_button\r\n";
-    course.Write("struct_show.txt", show);
+    course.Write("struct_show.txt", test::TutorShowDescription());
     course.Write("struct_progress.txt", "[progress_form]\r\ntype=form\r\n[progress]\r\ntype=progress_bar\r\n");
     course.Write("options.txt",
                  "dir_test=test\\\r\ndir_journal=J\r\ncolor_true=#00FF00\r\ncolor_false=#FF0000\r\ncolor_text=#000080\r\n"

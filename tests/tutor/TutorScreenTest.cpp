@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
+#include "TutorCourse.h"
 #include "app/uMain.h"
 #include "controls/skButtons.h"
 #include "controls/skFlash.h"
@@ -29,30 +30,6 @@ namespace kv {
 namespace {
 
 using test::W;
-
-constexpr const char* kButtons[] = {
-    "but_info", "but_hpora", "but_examen", "but_find", "but_go_home", "but_diary", "but_print",
-    "but_go_info", "but_go_prev", "but_go_next", "but_info_go_hpora", "but_hpora_go_info",
-    "but_test_go", "but_test_examen", "but_no_test", "but_rep_test"};
-
-std::string ShowDescription(const std::vector<std::string>& leaveOut = {}) {
-  auto wanted = [&](const std::string& name) {
-    return std::find(leaveOut.begin(), leaveOut.end(), name) == leaveOut.end();
-  };
-  std::string text = "[show]\r\ntype=form\r\n";
-  if (wanted("menu_html")) text += "[menu_html]\r\ntype=pop_menu\r\ncaption=Copy\r\naction=html_copy*html\r\n";
-  if (wanted("panel_div0")) text += "[panel_div0]\r\ntype=panel\r\nalign=top\r\nheight=30\r\n";
-  if (wanted("label_title")) text += "[label_title]\r\ntype=label\r\nmaster=panel_div0\r\n";
-  if (wanted("label_timer")) text += "[label_timer]\r\ntype=label\r\n";
-  for (const char* name : kButtons) {
-    if (!wanted(name)) continue;
-    text += std::string("[") + name + "]\r\ntype=sp_button\r\n";
-    const std::string button = name;
-    if (button == "but_info" || button == "but_hpora" || button == "but_examen") text += "group=1\r\n";
-  }
-  if (wanted("html")) text += "[html]\r\ntype=html\r\nalign=client\r\n";
-  return text;
-}
 
 // Topics: 0 theory and summary; 1 a theory title without a page; 2 a theory
 // page without a title; 3 theory with item variant 2; 4 summary only;
@@ -74,7 +51,7 @@ class TutorTest : public ::testing::Test {
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(course.Native() + "userdata"));
     course.Write("struct_main.txt", "[main]\r\ntype=form\r\n[start]\r\ntype=sp_button\r\naction=show_teor\r\n");
     course.Write("struct_other.txt", "[other]\r\ntype=form\r\n");
-    course.Write("struct_show.txt", ShowDescription());
+    course.Write("struct_show.txt", test::TutorShowDescription());
     course.Write("options.txt", "dir_info=info\\\r\ndir_journal=Journal\r\nbefore_test=test\\before.htm\r\n");
     course.Write("info/topic.xml", W(kTopics));
     // A long header, so that the list scrolls.
@@ -163,7 +140,9 @@ TEST_F(TutorTest, ScreenStatesOfListsPagesTestStartAndJournal) {
     EXPECT_EQ(Shown(window, "panel_div0"), c.Panel);
     EXPECT_EQ(Shown(window, "label_title"), c.Title);
     EXPECT_EQ(Shown(window, "but_go_info"), c.GoInfo);
-    if (c.GoInfo) EXPECT_EQ(Enabled(window, "but_go_info"), c.GoInfoEnabled);
+    if (c.GoInfo) {
+      EXPECT_EQ(Enabled(window, "but_go_info"), c.GoInfoEnabled);
+    }
     EXPECT_EQ(Shown(window, "but_test_go"), c.TestGo);
     EXPECT_EQ(Enabled(window, "but_print"), c.Print);
     EXPECT_FALSE(Shown(window, "label_timer"));
@@ -323,7 +302,7 @@ TEST_F(TutorTest, TheCommandTable) {
 }
 
 TEST_F(TutorTest, MissingControlsAreNamedOnceAndTheRestWorks) {
-  course.Write("struct_show.txt", ShowDescription({"label_timer", "but_print", "but_rep_test"}));
+  course.Write("struct_show.txt", test::TutorShowDescription({"label_timer", "but_print", "but_rep_test"}));
   TfrmMain window;
   ASSERT_EQ(messages.Messages.size(), 1u) << messages.Messages.front() << messages.Messages.back();
   const std::string& text = messages.Messages.front();
